@@ -1,0 +1,159 @@
+// The toolkit's test rig: window, device, container set-up, clock, capture.
+#include "GuiFixture.h"
+
+#include "Clock.h"
+#include "ComRelease.h"
+
+#include <d3dx9core.h>
+
+HWND GuiTest::s_window = nullptr;
+IDirect3D9* GuiTest::s_d3d = nullptr;
+IDirect3DDevice9* GuiTest::s_device = nullptr;
+DWORD CTestClock::s_now = 0;
+
+std::vector<int> CRecordingHandler::EventsOf(const CRVDXGUIControl* control) const
+{
+    std::vector<int> events;
+    for (const GuiEventRecord& record : m_events)
+    {
+        if (record.control == control)
+        {
+            events.push_back(record.event);
+        }
+    }
+    return events;
+}
+
+CTestClock::CTestClock()
+{
+    s_now = 0xFFFFFF00u;
+    SetGuiTickSource([] { return s_now; });
+}
+
+CTestClock::~CTestClock()
+{
+    SetGuiTickSource(nullptr);
+}
+
+void GuiTest::SetUpTestSuite()
+{
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QuillmarkGuiTest";
+    RegisterClassW(&windowClass);
+    // Never shown: the device draws into its back buffer, which the tests read before Present.
+    s_window = CreateWindowW(L"QuillmarkGuiTest", L"Quillmark GUI test", WS_OVERLAPPEDWINDOW, 0, 0,
+                             CANVAS_WIDTH, CANVAS_HEIGHT, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(s_window, nullptr);
+    s_d3d = Direct3DCreate9(D3D_SDK_VERSION);
+    ASSERT_NE(s_d3d, nullptr);
+    D3DPRESENT_PARAMETERS params = {};
+    params.Windowed = TRUE;
+    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    params.BackBufferFormat = D3DFMT_X8R8G8B8;
+    params.BackBufferWidth = CANVAS_WIDTH;
+    params.BackBufferHeight = CANVAS_HEIGHT;
+    params.EnableAutoDepthStencil = TRUE;
+    params.AutoDepthStencilFormat = D3DFMT_D16;
+    params.hDeviceWindow = s_window;
+    ASSERT_EQ(s_d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, s_window,
+                                  D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &s_device),
+              D3D_OK);
+}
+
+void GuiTest::TearDownTestSuite()
+{
+    ReleaseCom(s_device);
+    ReleaseCom(s_d3d);
+    if (s_window)
+    {
+        DestroyWindow(s_window);
+        s_window = nullptr;
+    }
+}
+
+void GuiTest::SetUp()
+{
+    ASSERT_NE(s_device, nullptr);
+    m_gui.m_device = s_device;
+    m_gui.m_width = 800;
+    m_gui.m_height = 600;
+    m_gui.m_originX = 0;
+    m_gui.m_originY = 19;
+    D3DXCreateSprite(s_device, &m_gui.m_sprite);
+    m_gui.m_handler = &m_handler;
+    // The press counter is shared by every container; a pass with the button up resets it.
+    int up = BUTTON_UP;
+    wchar_t none = 0;
+    CRVDXGui empty;
+    empty.m_device = s_device;
+    ProcessFrame(&empty, none, up, -1, -1);
+}
+
+void GuiTest::TearDown()
+{
+    m_gui.ReleaseAll();
+}
+
+void GuiTest::RunFrame(int x, int y, int& leftButton, wchar_t typedChar)
+{
+    s_device->BeginScene();
+    ProcessFrame(&m_gui, typedChar, leftButton, x, y);
+    s_device->EndScene();
+}
+
+void GuiTest::Click(int x, int y)
+{
+    m_leftButton = BUTTON_PRESSED;
+    RunFrame(x, y, m_leftButton);
+    RunFrame(x, y, m_leftButton);
+    m_leftButton = BUTTON_UP;
+    RunFrame(x, y, m_leftButton);
+}
+
+void GuiTest::RenderAndCapture(int x, int y, D3DCOLOR clear)
+{
+    s_device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, clear, 1.0f, 0);
+    RunFrame(x, y, m_leftButton);
+    IDirect3DSurface9* backBuffer = nullptr;
+    IDirect3DSurface9* copy = nullptr;
+    m_capture.assign(CANVAS_WIDTH * CANVAS_HEIGHT, 0);
+    if (SUCCEEDED(s_device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer)) &&
+        SUCCEEDED(s_device->CreateOffscreenPlainSurface(CANVAS_WIDTH, CANVAS_HEIGHT, D3DFMT_X8R8G8B8,
+                                                        D3DPOOL_SYSTEMMEM, &copy, nullptr)) &&
+        SUCCEEDED(s_device->GetRenderTargetData(backBuffer, copy)))
+    {
+        D3DLOCKED_RECT locked = {};
+        if (SUCCEEDED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY)))
+        {
+            for (int row = 0; row < CANVAS_HEIGHT; ++row)
+            {
+                const auto* line = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) +
+                                                                     row * locked.Pitch);
+                for (int column = 0; column < CANVAS_WIDTH; ++column)
+                {
+                    m_capture[row * CANVAS_WIDTH + column] = line[column] | 0xFF000000;
+                }
+            }
+            copy->UnlockRect();
+        }
+    }
+    ReleaseCom(copy);
+    ReleaseCom(backBuffer);
+}
+
+D3DCOLOR GuiTest::PixelAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= CANVAS_WIDTH || y >= CANVAS_HEIGHT || m_capture.empty())
+    {
+        return 0;
+    }
+    return m_capture[y * CANVAS_WIDTH + x];
+}
+
+ULONG GuiTest::RefCount(IUnknown* object)
+{
+    object->AddRef();
+    return object->Release();
+}
