@@ -1,0 +1,147 @@
+# Draws the three page backgrounds at the 800 x 600 canvas size, in canvas coordinates, into
+# $WORK/bg_*.png. Resizing to the texture sizes and compression happen in generate.sh.
+
+# Rows of eight menu labels on an engraved bronze tablet, so dark brown, the yellow hover colour
+# and the grey-brown disabled colour all stay readable.
+draw_main_page()
+{
+    make_desk 11 "$WORK/desk_main.png"
+    add_panels "$WORK/desk_main.png" 21 "$WORK/main_panels.png" \
+        "26,92,210,432" "236,64,776,566"
+
+    # Bronze tablet behind the menu labels (55..180 x 174..404).
+    make_texture 800 600 31 '#8d6a3a' '#b48c58' 0.2 "$WORK/bronze_tex.png"
+    "$IM" -size 800x600 xc:black -fill white -draw "roundrectangle 46,164 189,414 7,7" "$WORK/tablet_mask.png"
+    "$IM" "$WORK/bronze_tex.png" "$WORK/tablet_mask.png" -alpha off -compose CopyOpacity -composite \
+        "$WORK/tablet.png"
+    local grooves="" k y
+    for k in 0 1 2 3 4 5 6; do
+        y=$((199 + 30 * k))
+        grooves+="line 60,$y 175,$y "
+    done
+    local lights=""
+    for k in 0 1 2 3 4 5 6; do
+        y=$((200 + 30 * k))
+        lights+="line 60,$y 175,$y "
+    done
+
+    # Old map on the right-hand sheet: contour lines from smooth noise, a route, a compass rose.
+    make_noise 800 600 41 22 "$WORK/terrain.png"
+    "$IM" "$WORK/terrain.png" -posterize 11 -morphology EdgeIn Diamond:1 -auto-level -blur 0x0.5 \
+        \( -size 800x600 xc:black -fill white -draw "roundrectangle 252,80 760,550 6,6" -blur 0x10 \) \
+        -compose multiply -composite -evaluate multiply 0.45 -negate "$WORK/contours.png"
+
+    "$IM" "$WORK/main_panels.png" \
+        "$WORK/tablet.png" -compose over -composite \
+        -fill none -stroke "$INK" -strokewidth 2 -draw "roundrectangle 46,164 189,414 7,7" \
+        -stroke '#5e4020' -strokewidth 1 -draw "$grooves" \
+        -stroke '#c9a468' -strokewidth 1 -draw "$lights" \
+        "$WORK/contours.png" -compose multiply -composite \
+        -fill none -stroke "$SEAL" -strokewidth 2.5 -draw "stroke-dasharray 7 6 path 'M 300,500 C 360,420 330,360 420,330 S 520,300 560,240 S 610,170 680,150'" \
+        -stroke "$SEAL" -strokewidth 3 -draw "line 672,142 688,158 line 672,158 688,142" \
+        "$WORK/main_raw.png"
+    draw_compass "$WORK/main_raw.png" 672 468 62 "$WORK/main_raw.png"
+    # Flourish under the title zone and at the foot of the menu panel.
+    "$IM" "$WORK/main_raw.png" -fill "$GOLD_DARK" -stroke "$GOLD_DARK" -strokewidth 1 \
+        -draw "polygon 118,152 124,158 118,164 112,158" \
+        -draw "line 52,158 108,158 line 128,158 184,158" \
+        -draw "polygon 118,414 124,420 118,426 112,420" \
+        "$WORK/bg_main.png"
+}
+
+# draw_compass IN CX CY R OUT: an eight-pointed compass rose in ink and gold.
+draw_compass()
+{
+    local cx=$2 cy=$3 r=$4
+    local s=$((r * 3 / 10)) m=$((r * 6 / 10))
+    "$IM" "$1" -fill none -stroke "$INK_SOFT" -strokewidth 1.5 \
+        -draw "circle $cx,$cy $((cx + r - 8)),$cy" \
+        -strokewidth 1 -draw "circle $cx,$cy $((cx + r - 14)),$cy" \
+        -stroke "$INK" -strokewidth 1 -fill "$GOLD" \
+        -draw "polygon $((cx - m)),$((cy - m)) $((cx + s / 2)),$((cy - s / 2)) $cx,$cy" \
+        -draw "polygon $((cx + m)),$((cy - m)) $((cx + s / 2)),$((cy + s / 2)) $cx,$cy" \
+        -draw "polygon $((cx + m)),$((cy + m)) $((cx - s / 2)),$((cy + s / 2)) $cx,$cy" \
+        -draw "polygon $((cx - m)),$((cy + m)) $((cx - s / 2)),$((cy - s / 2)) $cx,$cy" \
+        -fill "$INK_SOFT" \
+        -draw "polygon $cx,$((cy - r)) $((cx + s)),$((cy - s)) $cx,$cy" \
+        -draw "polygon $((cx + r)),$cy $((cx + s)),$((cy + s)) $cx,$cy" \
+        -draw "polygon $cx,$((cy + r)) $((cx - s)),$((cy + s)) $cx,$cy" \
+        -draw "polygon $((cx - r)),$cy $((cx - s)),$((cy - s)) $cx,$cy" \
+        -fill "$PARCH_LIGHT" \
+        -draw "polygon $cx,$((cy - r)) $((cx - s)),$((cy - s)) $cx,$cy" \
+        -draw "polygon $((cx + r)),$cy $((cx + s)),$((cy - s)) $cx,$cy" \
+        -draw "polygon $cx,$((cy + r)) $((cx + s)),$((cy + s)) $cx,$cy" \
+        -draw "polygon $((cx - r)),$cy $((cx - s)),$((cy + s)) $cx,$cy" \
+        -fill "$SEAL" -draw "circle $cx,$cy $((cx + 4)),$cy" "$5"
+}
+
+# Character page: header with level, experience and the check box; a crest; attribute, skill and
+# character-list panels with rules under the headings the program draws.
+draw_character_page()
+{
+    make_desk 12 "$WORK/desk_char.png"
+    add_panels "$WORK/desk_char.png" 22 "$WORK/char_panels.png" \
+        "240,56,732,118" "22,60,228,364" "26,376,234,570" "262,166,532,584" "558,248,782,542"
+
+    # Alternate skill rows (278..518, 200 + 14k) get a faint band so a row reads across to its box.
+    local bands="" k y
+    for k in 1 3 5 7 9 11 13 15 17 19 21 23; do
+        y=$((200 + 14 * k))
+        bands+="rectangle 272,$y 524,$((y + 13)) "
+    done
+    local dots=""
+    for k in 0 1 2 3; do
+        y=$((434 + 25 * k))
+        dots+="line 40,$y 222,$y "
+    done
+    "$IM" "$WORK/char_panels.png" \
+        -fill "rgba(150,110,60,0.22)" -stroke none -draw "$bands" \
+        -stroke "rgba(90,58,32,0.45)" -strokewidth 1 -draw "stroke-dasharray 2 3 $dots" \
+        -stroke "$GOLD_DARK" -strokewidth 1.5 \
+        -draw "line 40,410 220,410 line 276,196 518,196 line 572,282 768,282" \
+        -draw "line 40,528 220,528 line 276,540 518,540" \
+        -stroke "$INK_SOFT" -strokewidth 1 -draw "line 578,66 578,108" \
+        "$WORK/char_raw.png"
+    draw_crest "$WORK/char_raw.png" 125 212 "$WORK/bg_character.png"
+}
+
+# draw_crest IN CX CY OUT: an oval frame holding a shield with a quill across it.
+draw_crest()
+{
+    local cx=$2 cy=$3
+    "$IM" "$1" -fill none -stroke "$GOLD_DARK" -strokewidth 3 -draw "ellipse $cx,$cy 78,120 0,360" \
+        -stroke "$INK" -strokewidth 1 -draw "ellipse $cx,$cy 84,126 0,360" \
+        -draw "ellipse $cx,$cy 72,114 0,360" \
+        -fill "$SEAL" -stroke "$INK" -strokewidth 2.5 \
+        -draw "path 'M $((cx - 48)),$((cy - 62)) L $((cx + 48)),$((cy - 62)) L $((cx + 48)),$((cy + 6)) Q $((cx + 46)),$((cy + 58)) $cx,$((cy + 82)) Q $((cx - 46)),$((cy + 58)) $((cx - 48)),$((cy + 6)) Z'" \
+        -fill "$GOLD" -stroke "$GOLD_DARK" -strokewidth 1 \
+        -draw "path 'M $((cx - 48)),$((cy - 8)) L $cx,$((cy - 40)) L $((cx + 48)),$((cy - 8)) L $((cx + 48)),$((cy + 8)) L $cx,$((cy - 24)) L $((cx - 48)),$((cy + 8)) Z'" \
+        -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth 1.5 \
+        -draw "path 'M $((cx + 40)),$((cy - 92)) Q $((cx + 4)),$((cy - 40)) $((cx - 30)),$((cy + 70)) Q $((cx + 2)),$((cy - 10)) $((cx + 40)),$((cy - 92)) Z'" \
+        -stroke "$INK" -strokewidth 2 -draw "line $((cx - 30)),$((cy + 70)) $((cx - 38)),$((cy + 96))" \
+        "$4"
+}
+
+# Items page: a lit stage on the left for the turning model, and one tall panel on the right with
+# the player's name, the dark well of the cell grid and its track, and the money.
+draw_items_page()
+{
+    make_desk 13 "$WORK/desk_items.png"
+    "$IM" "$WORK/desk_items.png" \
+        \( -size 800x600 xc:black -fill '#b0b0b0' -draw "ellipse 290,300 250,240 0,360" -blur 0x60 \) \
+        -compose screen -composite "$WORK/desk_items_lit.png"
+    add_panels "$WORK/desk_items_lit.png" 23 "$WORK/items_panels.png" "540,8,792,588"
+    local corners="" 
+    corners+="line 20,20 70,20 line 20,20 20,70 line 26,26 56,26 line 26,26 26,56 "
+    corners+="line 520,20 470,20 line 520,20 520,70 line 514,26 484,26 line 514,26 514,56 "
+    corners+="line 20,580 70,580 line 20,580 20,530 line 26,574 56,574 line 26,574 26,544 "
+    corners+="line 520,580 470,580 line 520,580 520,530 line 514,574 484,574 line 514,574 514,544 "
+    "$IM" "$WORK/items_panels.png" \
+        -fill "$FIELD_DARK" -stroke "$GOLD_DARK" -strokewidth 2 -draw "roundrectangle 547,37 787,525 5,5" \
+        -fill none -stroke "$INK" -strokewidth 1 -draw "roundrectangle 545,35 789,527 6,6" \
+        -fill "$FIELD" -stroke none -draw "roundrectangle 767,46 785,514 4,4" \
+        -stroke "$GOLD_DARK" -strokewidth 1.5 -draw "line 600,578 740,578" \
+        -fill none -stroke "$GOLD" -strokewidth 1.5 -draw "$corners" \
+        -stroke "rgba(195,152,66,0.35)" -strokewidth 1.5 -draw "ellipse 290,470 150,26 0,360" \
+        "$WORK/bg_items.png"
+}

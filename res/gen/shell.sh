@@ -1,0 +1,60 @@
+# Draws the program shell's pictures: the icon (all sizes of the icon group), the blade cursor and
+# the toolbar strip. Packing into .ico, .cur and .bmp is done by the python helpers beside this file.
+
+# draw_icon_master OUT: the 512 x 512 icon picture: a quill across a parchment sheet on a leather
+# tile with a gold rim. The smaller sizes are reductions of it.
+draw_icon_master()
+{
+    local o=$WORK/icon
+    shape 512 512 "$INK" "roundrectangle 12,12 499,499 84,84" "$o.edge.png"
+    shape 512 512 "$GOLD_LIGHT-$GOLD_DARK" "roundrectangle 26,26 485,485 72,72" "$o.rim.png"
+    shape 512 512 "$LEATHER_LIGHT-$LEATHER_DEEP" "roundrectangle 48,48 463,463 54,54" "$o.face.png"
+    stack "$o.tile.png" "$o.edge.png" "$o.rim.png" "$o.face.png"
+    "$IM" "$o.tile.png" \
+        -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth 12 \
+        -draw "polygon 104,124 352,92 392,392 144,424" \
+        -stroke "$INK_SOFT" -strokewidth 16 -fill none \
+        -draw "line 146,188 296,168 line 154,250 330,226 line 162,312 300,294" \
+        -fill '#fbf5e6' -stroke "$INK" -strokewidth 12 \
+        -draw "path 'M 444,64 C 380,84 250,190 196,372 C 300,300 420,190 444,64 Z'" \
+        -stroke "$INK" -strokewidth 10 -draw "line 440,70 196,372" \
+        -fill "$GOLD" -stroke "$INK" -strokewidth 10 \
+        -draw "polygon 196,350 222,372 160,452 150,440" "$WORK/icon_512.png"
+}
+
+# draw_cursor OUT: a golden blade pointing to the upper left with its tip at pixel (0, 0), drawn at
+# eight times the size and reduced to 32 x 32.
+draw_cursor()
+{
+    "$IM" -size 256x256 xc:none -stroke "$INK" -strokewidth 10 \
+        -fill "$GOLD_LIGHT" -draw "polygon 2,2 168,128 128,168" \
+        -fill none -stroke "$GOLD_DARK" -strokewidth 8 -draw "line 14,14 148,148" \
+        -fill "$GOLD" -stroke "$INK" -strokewidth 10 -draw "polygon 196,112 214,130 130,214 112,196" \
+        -fill "$LEATHER_LIGHT" -draw "polygon 172,150 228,206 206,228 150,172" \
+        -fill "$GOLD" -draw "circle 226,226 246,226" \
+        -filter Triangle -resize 32x32 "$1"
+}
+
+# make_shell_images: icon group, cursor and toolbar into $OUT.
+make_shell_images()
+{
+    draw_icon_master
+    local entries=() n
+    for n in 256 128 96 72 64 48 32 24 16; do
+        if [ "$n" -le 32 ]; then
+            "$IM" "$WORK/icon_512.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.6 "PNG32:$WORK/icon_$n.png"
+        else
+            "$IM" "$WORK/icon_512.png" -filter Lanczos -resize "${n}x$n" "PNG32:$WORK/icon_$n.png"
+        fi
+        entries+=("$WORK/icon_$n.png")
+    done
+    draw_cursor "$WORK/cursor.png"
+    # The helper needs raw RGBA pixels; the 256 image is stored as PNG in the icon as usual.
+    local f
+    for f in "${entries[@]}" "$WORK/cursor.png"; do
+        "$IM" "$f" -depth 8 "RGBA:${f%.png}.rgba"
+    done
+    python3 "$GEN/write_icon.py" icon "$OUT/quillmark.ico" "${entries[@]}"
+    python3 "$GEN/write_icon.py" cursor "$OUT/blade.cur" "$WORK/cursor.png"
+    python3 "$GEN/draw_toolbar.py" "$OUT/toolbar.bmp"
+}
