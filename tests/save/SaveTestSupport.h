@@ -1,0 +1,114 @@
+// Test doubles and helpers shared by the save and tool tests: a scripted host (dialog answers and
+// recorded messages), a screen that logs the reports, temporary folders, byte comparison.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "SaveHost.h"
+
+class CScriptedHost : public ISaveHost
+{
+public:
+    std::filesystem::path ChooseFile(FileDialogKind kind, std::wstring_view filter) override
+    {
+        m_asked.push_back(kind);
+        m_filters.emplace_back(filter);
+        if (m_choices.empty())
+        {
+            return {};
+        }
+        std::filesystem::path choice = m_choices.front();
+        m_choices.pop_front();
+        return choice;
+    }
+    void ShowMessage(std::wstring_view text) override { m_messages.emplace_back(text); }
+
+    std::deque<std::filesystem::path> m_choices; // answers in order; none left = cancelled
+    std::vector<FileDialogKind> m_asked;
+    std::vector<std::wstring> m_filters;
+    std::vector<std::wstring> m_messages;
+};
+
+class CRecordingScreen : public ISaveScreen
+{
+public:
+    void OnCharacterListReset() override { m_events.push_back("reset"); }
+    void OnCharacterLocated(int position, CCharacterRecord&) override
+    {
+        m_events.push_back("located " + std::to_string(position));
+    }
+    void OnSaveLoaded() override { m_events.push_back("loaded"); }
+    void OnBeforeSave() override
+    {
+        m_events.push_back("before");
+        if (m_beforeSave)
+        {
+            m_beforeSave();
+        }
+    }
+    void OnSaveWritten() override { m_events.push_back("written"); }
+
+    std::vector<std::string> m_events;
+    std::function<void()> m_beforeSave; // the screen's hand-over of its edits
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class CTempFolder
+{
+public:
+    explicit CTempFolder(const std::u8string& name = u8"quillmark")
+    {
+        std::random_device device;
+        const std::string suffix = "-" + std::to_string(device()) + std::to_string(device() % 1000);
+        m_path = std::filesystem::temp_directory_path() / (name + std::u8string(suffix.begin(), suffix.end()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~CTempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    std::filesystem::path operator/(const std::u8string& name) const { return m_path / name; }
+
+    std::filesystem::path m_path;
+};
+
+inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// Passes when both are equal; otherwise names the first differing offset.
+inline testing::AssertionResult SameBytes(const std::vector<uint8_t>& expected, const std::vector<uint8_t>& actual)
+{
+    const size_t common = std::min(expected.size(), actual.size());
+    for (size_t i = 0; i < common; ++i)
+    {
+        if (expected[i] != actual[i])
+        {
+            return testing::AssertionFailure() << "first difference at offset " << i << ": expected "
+                                               << int(expected[i]) << ", got " << int(actual[i]);
+        }
+    }
+    if (expected.size() != actual.size())
+    {
+        return testing::AssertionFailure() << "sizes differ: expected " << expected.size() << ", got "
+                                           << actual.size() << " (first difference at offset " << common << ")";
+    }
+    return testing::AssertionSuccess();
+}
