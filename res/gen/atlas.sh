@@ -55,7 +55,7 @@ draw_buttons()
     shape 235 80 "$PARCH_LIGHT-#d2b272" "roundrectangle 12,12 222,67 11,11" "$o.face_up.png"
     shape 235 80 "#bf9a5c-#e2c88e" "roundrectangle 12,12 222,67 11,11" "$o.face_down.png"
     shape 235 80 "rgba(255,255,255,0.55)-rgba(255,255,255,0)" "roundrectangle 18,15 216,34 8,8" "$o.shine.png"
-    shape 235 80 "rgba(46,26,12,0.45)-rgba(46,26,12,0)" "roundrectangle 12,12 222,30 11,11" "$o.shade.png"
+    shape 235 80 "rgba(46,26,12,0.32)-rgba(46,26,12,0)" "roundrectangle 12,12 222,30 11,11" "$o.shade.png"
     stack "$WORK/button_up.png" "$o.edge.png" "$o.rim_up.png" "$o.face_up.png" "$o.shine.png"
     stack "$WORK/button_down.png" "$o.edge.png" "$o.rim_down.png" "$o.face_down.png" "$o.shade.png"
 }

@@ -1,8 +1,8 @@
 # Draws the three page backgrounds at the 800 x 600 canvas size, in canvas coordinates, into
 # $WORK/bg_*.png. Resizing to the texture sizes and compression happen in generate.sh.
 
-# Rows of eight menu labels on an engraved bronze tablet, so dark brown, the yellow hover colour
-# and the grey-brown disabled colour all stay readable.
+# Rows of eight menu labels on an engraved light-bronze tablet: a tone between parchment and
+# bronze is where dark brown, the yellow hover colour and the grey-brown disabled colour all read.
 draw_main_page()
 {
     make_desk 11 "$WORK/desk_main.png"
@@ -10,7 +10,7 @@ draw_main_page()
         "26,92,210,432" "236,64,776,566"
 
     # Bronze tablet behind the menu labels (55..180 x 174..404).
-    make_texture 800 600 31 '#8d6a3a' '#b48c58' 0.2 "$WORK/bronze_tex.png"
+    make_texture 800 600 31 '#bc9862' '#d0ae78' 0.15 "$WORK/bronze_tex.png"
     "$IM" -size 800x600 xc:black -fill white -draw "roundrectangle 46,164 189,414 7,7" "$WORK/tablet_mask.png"
     "$IM" "$WORK/bronze_tex.png" "$WORK/tablet_mask.png" -alpha off -compose CopyOpacity -composite \
         "$WORK/tablet.png"
@@ -34,19 +34,39 @@ draw_main_page()
     "$IM" "$WORK/main_panels.png" \
         "$WORK/tablet.png" -compose over -composite \
         -fill none -stroke "$INK" -strokewidth 2 -draw "roundrectangle 46,164 189,414 7,7" \
-        -stroke '#5e4020' -strokewidth 1 -draw "$grooves" \
-        -stroke '#c9a468' -strokewidth 1 -draw "$lights" \
+        -stroke '#8a6838' -strokewidth 1 -draw "$grooves" \
+        -stroke '#e6cc98' -strokewidth 1 -draw "$lights" \
         "$WORK/contours.png" -compose multiply -composite \
         -fill none -stroke "$SEAL" -strokewidth 2.5 -draw "stroke-dasharray 7 6 path 'M 300,500 C 360,420 330,360 420,330 S 520,300 560,240 S 610,170 680,150'" \
         -stroke "$SEAL" -strokewidth 3 -draw "line 672,142 688,158 line 672,158 688,142" \
         "$WORK/main_raw.png"
     draw_compass "$WORK/main_raw.png" 672 468 62 "$WORK/main_raw.png"
+    draw_map_marks "$WORK/main_raw.png" "$WORK/main_raw.png"
     # Flourish under the title zone and at the foot of the menu panel.
     "$IM" "$WORK/main_raw.png" -fill "$GOLD_DARK" -stroke "$GOLD_DARK" -strokewidth 1 \
         -draw "polygon 118,152 124,158 118,164 112,158" \
         -draw "line 52,158 108,158 line 128,158 184,158" \
         -draw "polygon 118,414 124,420 118,426 112,420" \
         "$WORK/bg_main.png"
+}
+
+# draw_map_marks IN OUT: a double neatline round the map, ranges of hills and small woods.
+draw_map_marks()
+{
+    local hills="" trees="" p x y
+    for p in 330,190 352,182 374,194 560,420 584,408 606,420 628,412 470,470 492,462 300,300 322,292; do
+        IFS=, read -r x y <<<"$p"
+        hills+="path 'M $((x - 14)),$((y + 8)) L $x,$((y - 12)) L $((x + 14)),$((y + 8))' "
+        hills+="line $x,$((y - 12)) $((x + 3)),$((y + 6)) "
+    done
+    for p in 430,240 444,236 438,250 640,300 654,306 646,290 520,140 534,146 360,430 372,440; do
+        IFS=, read -r x y <<<"$p"
+        trees+="circle $x,$y $((x + 5)),$y line $x,$((y + 5)) $x,$((y + 10)) "
+    done
+    "$IM" "$1" -fill none -stroke "$INK_SOFT" -strokewidth 1.5 -draw "rectangle 252,80 760,550" \
+        -strokewidth 1 -draw "rectangle 256,84 756,546" \
+        -fill "rgba(228,208,162,0.9)" -stroke "$INK_SOFT" -strokewidth 1.5 -draw "$hills" \
+        -fill "rgba(120,96,52,0.55)" -stroke "$INK_SOFT" -strokewidth 1 -draw "$trees" "$2"
 }
 
 # draw_compass IN CX CY R OUT: an eight-pointed compass rose in ink and gold.
@@ -117,8 +137,10 @@ draw_crest()
         -fill "$GOLD" -stroke "$GOLD_DARK" -strokewidth 1 \
         -draw "path 'M $((cx - 48)),$((cy - 8)) L $cx,$((cy - 40)) L $((cx + 48)),$((cy - 8)) L $((cx + 48)),$((cy + 8)) L $cx,$((cy - 24)) L $((cx - 48)),$((cy + 8)) Z'" \
         -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth 1.5 \
-        -draw "path 'M $((cx + 40)),$((cy - 92)) Q $((cx + 4)),$((cy - 40)) $((cx - 30)),$((cy + 70)) Q $((cx + 2)),$((cy - 10)) $((cx + 40)),$((cy - 92)) Z'" \
-        -stroke "$INK" -strokewidth 2 -draw "line $((cx - 30)),$((cy + 70)) $((cx - 38)),$((cy + 96))" \
+        -draw "path 'M $((cx + 46)),$((cy - 96)) C $((cx + 6)),$((cy - 84)) $((cx - 28)),$((cy - 10)) $((cx - 26)),$((cy + 62)) C $((cx + 2)),$((cy + 10)) $((cx + 40)),$((cy - 40)) $((cx + 46)),$((cy - 96)) Z'" \
+        -stroke "$INK" -strokewidth 1.5 -draw "line $((cx + 44)),$((cy - 92)) $((cx - 26)),$((cy + 66))" \
+        -fill "$GOLD" -stroke "$INK" -strokewidth 1.5 \
+        -draw "polygon $((cx - 24)),$((cy + 58)) $((cx - 18)),$((cy + 64)) $((cx - 34)),$((cy + 92)) $((cx - 36)),$((cy + 88))" \
         "$4"
 }
 
@@ -128,7 +150,7 @@ draw_items_page()
 {
     make_desk 13 "$WORK/desk_items.png"
     "$IM" "$WORK/desk_items.png" \
-        \( -size 800x600 xc:black -fill '#b0b0b0' -draw "ellipse 290,300 250,240 0,360" -blur 0x60 \) \
+        \( -size 800x600 xc:black -fill '#7a5430' -draw "ellipse 290,290 230,220 0,360" -blur 0x70 \) \
         -compose screen -composite "$WORK/desk_items_lit.png"
     add_panels "$WORK/desk_items_lit.png" 23 "$WORK/items_panels.png" "540,8,792,588"
     local corners="" 
