@@ -7,7 +7,7 @@
 namespace
 {
 // Shown in the name box until a character is shown there.
-const wchar_t* const NAME_PLACEHOLDER = L"Quillmark中文站点";
+const wchar_t* const NAME_PLACEHOLDER = L"Quillmark站";
 
 RECT OffsetRect(const RECT& rect, int x, int y)
 {

@@ -6,6 +6,8 @@
 
 #include <d3dx9core.h>
 
+#include <cstring>
+
 HWND GuiTest::s_window = nullptr;
 IDirect3D9* GuiTest::s_d3d = nullptr;
 IDirect3DDevice9* GuiTest::s_device = nullptr;
@@ -156,4 +158,16 @@ ULONG GuiTest::RefCount(IUnknown* object)
 {
     object->AddRef();
     return object->Release();
+}
+
+bool GuiTest::ReadQuad(IDirect3DVertexBuffer9* quad, GuiVertex vertices[4])
+{
+    void* data = nullptr;
+    if (!quad || FAILED(quad->Lock(0, GUI_QUAD_BYTES, &data, D3DLOCK_READONLY)))
+    {
+        return false;
+    }
+    std::memcpy(vertices, data, GUI_QUAD_BYTES);
+    quad->Unlock();
+    return true;
 }

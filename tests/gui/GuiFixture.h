@@ -64,6 +64,8 @@ protected:
     D3DCOLOR PixelAt(int x, int y) const;
     // Reference count of a COM object, read by a balanced AddRef / Release.
     static ULONG RefCount(IUnknown* object);
+    // The four vertices a quad holds; false when it cannot be read.
+    static bool ReadQuad(IDirect3DVertexBuffer9* quad, GuiVertex vertices[4]);
 
     static HWND s_window;
     static IDirect3D9* s_d3d;
