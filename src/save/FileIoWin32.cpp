@@ -114,9 +114,11 @@ HANDLE CreateTemporaryFile(const std::filesystem::path& path, std::wstring& temp
 }
 
 // ReplaceFileW keeps the original's attributes and security; a new target is simply moved into place.
+// Only a plain file is handed to ReplaceFileW: Wine's version moves a folder aside instead of failing.
 bool MoveIntoPlace(const std::wstring& temporary, const std::filesystem::path& path)
 {
-    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
         ::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     {
         return true;
