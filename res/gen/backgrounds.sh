@@ -125,13 +125,29 @@ draw_character_page()
     draw_crest "$WORK/char_raw.png" 125 212 "$WORK/bg_character.png"
 }
 
-# draw_crest IN CX CY OUT: an oval frame holding a shield with a quill across it.
+# crest_leaves CX CY: draw primitives for two laurel branches along the oval's lower half.
+crest_leaves()
+{
+    awk -v cx="$1" -v cy="$2" 'BEGIN {
+        for (a = 20; a <= 150; a += 13) {
+            if (a > 80 && a < 100) continue
+            r = a * 3.14159265 / 180
+            x = cx + 86 * cos(r); y = cy + 128 * sin(r)
+            t = atan2(128 * cos(r), -86 * sin(r)) * 180 / 3.14159265 + 25
+            printf "push graphic-context translate %.1f,%.1f rotate %.1f ellipse 0,0 10,4 0,360 pop graphic-context ", x, y, t
+        }
+    }'
+}
+
+# draw_crest IN CX CY OUT: a laurelled oval frame round an olive field holding a shield with a quill
+# across it.
 draw_crest()
 {
     local cx=$2 cy=$3
     "$IM" "$1" -fill none -stroke "$GOLD_DARK" -strokewidth 3 -draw "ellipse $cx,$cy 78,120 0,360" \
         -stroke "$INK" -strokewidth 1 -draw "ellipse $cx,$cy 84,126 0,360" \
-        -draw "ellipse $cx,$cy 72,114 0,360" \
+        -fill "#6f7a3a" -stroke "#3a4020" -strokewidth 1 -draw "$(crest_leaves "$cx" "$cy")" \
+        -fill "#5f6a33" -stroke "$INK" -strokewidth 1 -draw "ellipse $cx,$cy 72,114 0,360" \
         -fill "$SEAL" -stroke "$INK" -strokewidth 2.5 \
         -draw "path 'M $((cx - 48)),$((cy - 62)) L $((cx + 48)),$((cy - 62)) L $((cx + 48)),$((cy + 6)) Q $((cx + 46)),$((cy + 58)) $cx,$((cy + 82)) Q $((cx - 46)),$((cy + 58)) $((cx - 48)),$((cy + 6)) Z'" \
         -fill "$GOLD" -stroke "$GOLD_DARK" -strokewidth 1 \
@@ -153,17 +169,22 @@ draw_items_page()
         \( -size 800x600 xc:black -fill '#7a5430' -draw "ellipse 290,290 230,220 0,360" -blur 0x70 \) \
         -compose screen -composite "$WORK/desk_items_lit.png"
     add_panels "$WORK/desk_items_lit.png" 23 "$WORK/items_panels.png" "540,8,792,588"
-    local corners="" 
-    corners+="line 20,20 70,20 line 20,20 20,70 line 26,26 56,26 line 26,26 26,56 "
-    corners+="line 520,20 470,20 line 520,20 520,70 line 514,26 484,26 line 514,26 514,56 "
-    corners+="line 20,580 70,580 line 20,580 20,530 line 26,574 56,574 line 26,574 26,544 "
-    corners+="line 520,580 470,580 line 520,580 520,530 line 514,574 484,574 line 514,574 514,544 "
+    # Corner brackets framing the stage; sx and sy point each one into the stage.
+    local corners
+    corners=$(awk 'BEGIN { c(36, 36, 1, 1); c(506, 36, -1, 1); c(36, 564, 1, -1); c(506, 564, -1, -1) }
+    function c(x, y, sx, sy) {
+        printf "line %d,%d %d,%d line %d,%d %d,%d ", x, y, x + 50 * sx, y, x, y, x, y + 50 * sy
+        printf "line %d,%d %d,%d line %d,%d %d,%d ", x + 6 * sx, y + 6 * sy, x + 32 * sx, y + 6 * sy, \
+            x + 6 * sx, y + 6 * sy, x + 6 * sx, y + 32 * sy
+    }')
     "$IM" "$WORK/items_panels.png" \
         -fill "$FIELD_DARK" -stroke "$GOLD_DARK" -strokewidth 2 -draw "roundrectangle 547,37 787,525 5,5" \
         -fill none -stroke "$INK" -strokewidth 1 -draw "roundrectangle 545,35 789,527 6,6" \
         -fill "$FIELD" -stroke none -draw "roundrectangle 767,46 785,514 4,4" \
         -stroke "$GOLD_DARK" -strokewidth 1.5 -draw "line 600,578 740,578" \
         -fill none -stroke "$GOLD" -strokewidth 1.5 -draw "$corners" \
-        -stroke "rgba(195,152,66,0.35)" -strokewidth 1.5 -draw "ellipse 290,470 150,26 0,360" \
+        -fill "rgba(30,18,10,0.55)" -stroke none -draw "ellipse 294,478 158,30 0,360" \
+        -fill "rgba(110,72,40,0.55)" -stroke "rgba(195,152,66,0.55)" -strokewidth 2 -draw "ellipse 290,470 150,26 0,360" \
+        -fill none -stroke "rgba(240,212,136,0.25)" -strokewidth 1 -draw "ellipse 290,468 132,20 0,360" \
         "$WORK/bg_items.png"
 }

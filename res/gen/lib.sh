@@ -53,16 +53,24 @@ write_dds()
         "DDS:$2"
 }
 
-# make_desk SEED OUT: the dark leather desk every page sits on, darker towards the corners,
-# with a thin gold rule just inside the canvas edge.
+# make_desk SEED OUT: the dark leather desk every page sits on, darker towards the corners, with
+# a thin gold rule just inside the canvas edge and a tooled border of small diamonds inside it.
 make_desk()
 {
     make_texture 800 600 "$1" "$LEATHER_DEEP" "$LEATHER_LIGHT" 0.3 "$WORK/desk_tex.png"
+    local tooling i
+    tooling=$(awk 'BEGIN {
+        for (x = 24; x <= 776; x += 16) { d(x, 15); d(x, 585) }
+        for (y = 31; y <= 569; y += 16) { d(15, y); d(785, y) }
+    }
+    function d(x, y) { printf "polygon %d,%d %d,%d %d,%d %d,%d ", x, y - 3, x + 3, y, x, y + 3, x - 3, y }')
     "$IM" "$WORK/desk_tex.png" \
         \( -size 1000x800 radial-gradient:white-'#4a4a4a' -gravity center -crop 800x600+0+0 +repage \) \
         -compose multiply -composite \
         -fill none -stroke "$GOLD_DARK" -strokewidth 2 -draw "roundrectangle 5,5 794,594 8,8" \
-        -stroke "$LEATHER_DEEP" -strokewidth 1 -draw "roundrectangle 9,9 790,590 6,6" "$2"
+        -stroke "$LEATHER_DEEP" -strokewidth 1 -draw "roundrectangle 9,9 790,590 6,6" \
+        -stroke none -fill "rgba(195,152,66,0.35)" -draw "$tooling" \
+        -fill none -stroke "rgba(124,90,32,0.6)" -strokewidth 1 -draw "roundrectangle 21,21 778,578 4,4" "$2"
 }
 
 # add_panels BASE SEED OUT RECT...: lays parchment panels (RECT = "x0,y0,x1,y1") on BASE with a drop

@@ -41,7 +41,7 @@ page_preview()
 {
     "$IM" "$1" -filter point -resize 800x600! "${PAINT[@]}" \
         -gravity NorthWest "$OUT/logo_normal.png" -geometry +695+15 -compose over -composite \
-        -strip "PNG24:$2"
+        -strip +dither -colors 255 "PNG8:$2"
 }
 
 preview_main_page()

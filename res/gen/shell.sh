@@ -1,25 +1,25 @@
 # Draws the program shell's pictures: the icon (all sizes of the icon group), the blade cursor and
 # the toolbar strip. Packing into .ico, .cur and .bmp is done by the python helpers beside this file.
 
-# draw_icon_master OUT: the 512 x 512 icon picture: a quill across a parchment sheet on a leather
-# tile with a gold rim. The smaller sizes are reductions of it.
+# draw_icon_master OUT STROKE LINES: the 512 x 512 icon picture: a quill across a parchment sheet on
+# a leather tile with a gold rim. STROKE is the ink width and LINES the writing on the sheet, so the
+# master for the small sizes can have bolder, fewer strokes.
 draw_icon_master()
 {
-    local o=$WORK/icon
+    local out=$1 ink=$2 lines=$3 o=$WORK/icon
     shape 512 512 "$INK" "roundrectangle 12,12 499,499 84,84" "$o.edge.png"
     shape 512 512 "$GOLD_LIGHT-$GOLD_DARK" "roundrectangle 26,26 485,485 72,72" "$o.rim.png"
     shape 512 512 "$LEATHER_LIGHT-$LEATHER_DEEP" "roundrectangle 48,48 463,463 54,54" "$o.face.png"
     stack "$o.tile.png" "$o.edge.png" "$o.rim.png" "$o.face.png"
     "$IM" "$o.tile.png" \
-        -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth 12 \
+        -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth "$ink" \
         -draw "polygon 104,124 352,92 392,392 144,424" \
-        -stroke "$INK_SOFT" -strokewidth 16 -fill none \
-        -draw "line 146,188 296,168 line 154,250 330,226 line 162,312 300,294" \
-        -fill '#fbf5e6' -stroke "$INK" -strokewidth 12 \
+        -stroke "$INK_SOFT" -strokewidth $((ink * 4 / 3)) -fill none -draw "$lines" \
+        -fill '#fbf5e6' -stroke "$INK" -strokewidth "$ink" \
         -draw "path 'M 444,64 C 380,84 250,190 196,372 C 300,300 420,190 444,64 Z'" \
-        -stroke "$INK" -strokewidth 10 -draw "line 440,70 196,372" \
-        -fill "$GOLD" -stroke "$INK" -strokewidth 10 \
-        -draw "polygon 196,350 222,372 160,452 150,440" "$WORK/icon_512.png"
+        -stroke "$INK" -strokewidth $((ink * 5 / 6)) -draw "line 440,70 196,372" \
+        -fill "$GOLD" -stroke "$INK" -strokewidth $((ink * 5 / 6)) \
+        -draw "polygon 196,350 222,372 160,452 150,440" "$out"
 }
 
 # draw_cursor OUT: a golden blade pointing to the upper left with its tip at pixel (0, 0), drawn at
@@ -27,8 +27,10 @@ draw_icon_master()
 draw_cursor()
 {
     "$IM" -size 256x256 xc:none -stroke "$INK" -strokewidth 10 \
-        -fill "$GOLD_LIGHT" -draw "polygon 2,2 168,128 128,168" \
-        -fill none -stroke "$GOLD_DARK" -strokewidth 8 -draw "line 14,14 148,148" \
+        -fill "$GOLD" -draw "polygon 2,2 168,128 128,168" \
+        -stroke none -fill "$GOLD_LIGHT" -draw "polygon 10,10 160,132 138,148" \
+        -fill none -stroke "$GOLD_DARK" -strokewidth 7 -draw "line 16,16 146,146" \
+        -stroke "$INK" -strokewidth 10 \
         -fill "$GOLD" -stroke "$INK" -strokewidth 10 -draw "polygon 196,112 214,130 130,214 112,196" \
         -fill "$LEATHER_LIGHT" -draw "polygon 172,150 228,206 206,228 150,172" \
         -fill "$GOLD" -draw "circle 226,226 246,226" \
@@ -38,13 +40,14 @@ draw_cursor()
 # make_shell_images: icon group, cursor and toolbar into $OUT.
 make_shell_images()
 {
-    draw_icon_master
+    draw_icon_master "$WORK/icon_large.png" 12 "line 146,188 296,168 line 154,250 330,226 line 162,312 300,294"
+    draw_icon_master "$WORK/icon_small.png" 26 "line 150,200 300,180 line 160,290 290,272"
     local entries=() n
     for n in 256 128 96 72 64 48 32 24 16; do
         if [ "$n" -le 32 ]; then
-            "$IM" "$WORK/icon_512.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.6 "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_small.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.5 "PNG32:$WORK/icon_$n.png"
         else
-            "$IM" "$WORK/icon_512.png" -filter Lanczos -resize "${n}x$n" "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_large.png" -filter Lanczos -resize "${n}x$n" "PNG32:$WORK/icon_$n.png"
         fi
         entries+=("$WORK/icon_$n.png")
     done
