@@ -199,8 +199,9 @@ preview_shell()
         -strip "PNG24:$DOCS/icon.png"
     "$IM" \( "$OUT/toolbar.bmp" -filter point -resize 800% \) \
         \( "$OUT/toolbar.bmp" -fill '#e8e4dc' -opaque '#ff00ff' -filter point -resize 800% \) \
-        \( "$OUT/blade.cur" -background "$PARCH" -flatten -filter point -resize 800% \
-           -fill none -stroke red -draw "rectangle 0,0 7,7" \) \
+        \( \( "$OUT/blade.cur" -background "$PARCH" -flatten \) \( "$OUT/blade.cur" -background "$LEATHER" -flatten \) \
+           -filter point -resize 800% -fill none -stroke red -draw "rectangle 0,0 7,7" \
+           -bordercolor '#5a4632' -border 6 +append \) \
         -background '#5a4632' -bordercolor '#5a4632' -border 6 -gravity west -append \
         -strip "PNG24:$DOCS/shell.png"
 }

@@ -26,14 +26,16 @@ draw_icon_master()
 # eight times the size and reduced to 32 x 32.
 draw_cursor()
 {
-    "$IM" -size 256x256 xc:none -stroke "$INK" -strokewidth 10 \
-        -fill "$GOLD" -draw "polygon 2,2 168,128 128,168" \
-        -stroke none -fill "$GOLD_LIGHT" -draw "polygon 10,10 160,132 138,148" \
-        -fill none -stroke "$GOLD_DARK" -strokewidth 7 -draw "line 16,16 146,146" \
-        -stroke "$INK" -strokewidth 10 \
-        -fill "$GOLD" -stroke "$INK" -strokewidth 10 -draw "polygon 196,112 214,130 130,214 112,196" \
-        -fill "$LEATHER_LIGHT" -draw "polygon 172,150 228,206 206,228 150,172" \
-        -fill "$GOLD" -draw "circle 226,226 246,226" \
+    # The blade is bevelled: its upper half light gold, its lower half deeper, a ridge between.
+    "$IM" -size 256x256 xc:none -stroke "$INK" -strokewidth 8 \
+        -fill "$GOLD_LIGHT" -draw "polygon 1,1 172,132 132,172" \
+        -stroke none -fill "$GOLD" -draw "polygon 6,6 150,150 134,166" \
+        -fill none -stroke "$GOLD_DARK" -strokewidth 5 -draw "line 10,10 150,150" \
+        -stroke "$INK" -strokewidth 8 \
+        -fill "$GOLD" -draw "polygon 200,112 218,130 130,218 112,200" \
+        -fill "$LEATHER_LIGHT" -draw "polygon 172,152 226,206 206,226 152,172" \
+        -stroke "$LEATHER_DEEP" -strokewidth 4 -draw "line 186,178 178,186 line 200,192 192,200 line 214,206 206,214" \
+        -fill "$GOLD_LIGHT" -stroke "$INK" -strokewidth 8 -draw "circle 228,228 246,228" \
         -filter Triangle -resize 32x32 "$1"
 }
 
@@ -45,9 +47,9 @@ make_shell_images()
     local entries=() n
     for n in 256 128 96 72 64 48 32 24 16; do
         if [ "$n" -le 32 ]; then
-            "$IM" "$WORK/icon_small.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.5 "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_small.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.5 -strip "PNG32:$WORK/icon_$n.png"
         else
-            "$IM" "$WORK/icon_large.png" -filter Lanczos -resize "${n}x$n" "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_large.png" -filter Lanczos -resize "${n}x$n" -strip "PNG32:$WORK/icon_$n.png"
         fi
         entries+=("$WORK/icon_$n.png")
     done
