@@ -1,0 +1,16 @@
+// The fuzzers' assertion: a broken property aborts, which libFuzzer and the replayer report
+// as a crash with the input that caused it.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                                          \
+    do                                                                                                 \
+    {                                                                                                  \
+        if (!(condition))                                                                              \
+        {                                                                                              \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);         \
+            std::abort();                                                                              \
+        }                                                                                              \
+    } while (false)
