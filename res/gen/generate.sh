@@ -48,7 +48,7 @@ make_logo()
     draw_logos
     local look
     for look in normal pressed hover; do
-        "$IM" "$WORK/logo_$look.png" -define png:bit-depth=8 -strip "PNG32:$OUT/logo_$look.png"
+        "$IM" "$WORK/logo_$look.png" -define png:bit-depth=8 -strip -define png:exclude-chunks=date,time "PNG32:$OUT/logo_$look.png"
     done
 }
 

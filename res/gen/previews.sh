@@ -41,7 +41,7 @@ page_preview()
 {
     "$IM" "$1" -filter point -resize 800x600! "${PAINT[@]}" \
         -gravity NorthWest "$OUT/logo_normal.png" -geometry +695+15 -compose over -composite \
-        -strip +dither -colors 255 "PNG8:$2"
+        -strip -define png:exclude-chunks=date,time +dither -colors 255 "PNG8:$2"
 }
 
 preview_main_page()
@@ -154,7 +154,7 @@ preview_atlas()
            "$WORK/atlas_decoded.png" -crop 1024x720+0+0 +repage -compose over -composite \) \
         -gravity NorthWest -geometry +0+0 -compose over -composite \
         -font "$LABEL_FONT" -pointsize 13 "${draw[@]}" -fill '#f0e0c0' -undercolor none "${legend[@]}" \
-        -strip "PNG24:$DOCS/atlas.png"
+        -strip -define png:exclude-chunks=date,time "PNG24:$DOCS/atlas.png"
 }
 
 # Every control look at its on-screen size (point-sampled, as drawn) on parchment, twice as large:
@@ -178,7 +178,7 @@ preview_controls()
     piece 985 15 1005 685 690 6 14 148
     piece 955 120 965 440 695 11 5 90
     "$IM" -size 800x600 xc:"$PARCH" "${PAINT[@]}" -crop 720x160+0+0 +repage \
-        -filter point -resize 200% -strip "PNG24:$DOCS/controls.png"
+        -filter point -resize 200% -strip -define png:exclude-chunks=date,time "PNG24:$DOCS/controls.png"
 }
 
 # Logo looks, icon sizes, cursor and toolbar, enlarged where small.
@@ -188,7 +188,7 @@ preview_shell()
         \( \( "$OUT/logo_normal.png" -filter point -resize 300% \) label:normal -gravity center -append \) \
         \( \( "$OUT/logo_hover.png" -filter point -resize 300% \) label:hover -gravity center -append \) \
         \( \( "$OUT/logo_pressed.png" -filter point -resize 300% \) label:pressed -gravity center -append \) \
-        -bordercolor '#5a4632' -border 8 +append -strip "PNG24:$DOCS/logo.png"
+        -bordercolor '#5a4632' -border 8 +append -strip -define png:exclude-chunks=date,time "PNG24:$DOCS/logo.png"
     local icons=() i
     for i in 0 1 2 3 4 5 6 7 8; do
         icons+=("$OUT/quillmark.ico[$i]")
@@ -196,14 +196,14 @@ preview_shell()
     "$IM" -background '#d8d0c0' "${icons[@]}" -bordercolor '#d8d0c0' -border 6 -gravity south +append \
         \( "$OUT/quillmark.ico[8]" "$OUT/quillmark.ico[7]" "$OUT/quillmark.ico[6]" -filter point -resize 400% \
            -bordercolor '#d8d0c0' -border 6 -gravity south +append \) -gravity west -append \
-        -strip "PNG24:$DOCS/icon.png"
+        -strip -define png:exclude-chunks=date,time "PNG24:$DOCS/icon.png"
     "$IM" \( "$OUT/toolbar.bmp" -filter point -resize 800% \) \
         \( "$OUT/toolbar.bmp" -fill '#e8e4dc' -opaque '#ff00ff' -filter point -resize 800% \) \
         \( \( "$OUT/blade.cur" -background "$PARCH" -flatten \) \( "$OUT/blade.cur" -background "$LEATHER" -flatten \) \
            -filter point -resize 800% -fill none -stroke red -draw "rectangle 0,0 7,7" \
            -bordercolor '#5a4632' -border 6 +append \) \
         -background '#5a4632' -bordercolor '#5a4632' -border 6 -gravity west -append \
-        -strip "PNG24:$DOCS/shell.png"
+        -strip -define png:exclude-chunks=date,time "PNG24:$DOCS/shell.png"
 }
 
 make_previews()

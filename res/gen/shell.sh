@@ -47,9 +47,9 @@ make_shell_images()
     local entries=() n
     for n in 256 128 96 72 64 48 32 24 16; do
         if [ "$n" -le 32 ]; then
-            "$IM" "$WORK/icon_small.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.5 -strip "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_small.png" -filter Lanczos -resize "${n}x$n" -unsharp 0x0.5 -strip -define png:exclude-chunks=date,time "PNG32:$WORK/icon_$n.png"
         else
-            "$IM" "$WORK/icon_large.png" -filter Lanczos -resize "${n}x$n" -strip "PNG32:$WORK/icon_$n.png"
+            "$IM" "$WORK/icon_large.png" -filter Lanczos -resize "${n}x$n" -strip -define png:exclude-chunks=date,time "PNG32:$WORK/icon_$n.png"
         fi
         entries+=("$WORK/icon_$n.png")
     done
