@@ -63,10 +63,17 @@ draw_map_marks()
         IFS=, read -r x y <<<"$p"
         trees+="circle $x,$y $((x + 5)),$y line $x,$((y + 5)) $x,$((y + 10)) "
     done
+    # Waves in the sea at the lower left and the upper right of the map.
+    local waves=""
+    for p in 280,470 310,486 350,500 290,516 330,530 380,522 420,536 700,100 730,112 690,126 728,140; do
+        IFS=, read -r x y <<<"$p"
+        waves+="path 'M $((x - 10)),$y Q $((x - 5)),$((y - 5)) $x,$y Q $((x + 5)),$((y + 5)) $((x + 10)),$y' "
+    done
     "$IM" "$1" -fill none -stroke "$INK_SOFT" -strokewidth 1.5 -draw "rectangle 252,80 760,550" \
         -strokewidth 1 -draw "rectangle 256,84 756,546" \
         -fill "rgba(228,208,162,0.9)" -stroke "$INK_SOFT" -strokewidth 1.5 -draw "$hills" \
-        -fill "rgba(120,96,52,0.55)" -stroke "$INK_SOFT" -strokewidth 1 -draw "$trees" "$2"
+        -fill "rgba(120,96,52,0.55)" -stroke "$INK_SOFT" -strokewidth 1 -draw "$trees" \
+        -fill none -stroke "rgba(90,58,32,0.6)" -strokewidth 1.2 -draw "$waves" "$2"
 }
 
 # draw_compass IN CX CY R OUT: an eight-pointed compass rose in ink and gold.
@@ -119,7 +126,7 @@ draw_character_page()
         -stroke "rgba(90,58,32,0.45)" -strokewidth 1 -draw "stroke-dasharray 2 3 $dots" \
         -stroke "$GOLD_DARK" -strokewidth 1.5 \
         -draw "line 40,410 220,410 line 276,196 518,196 line 572,282 768,282" \
-        -draw "line 40,528 220,528 line 276,540 518,540" \
+        -draw "line 40,528 220,528" \
         -stroke "$INK_SOFT" -strokewidth 1 -draw "line 578,66 578,108" \
         "$WORK/char_raw.png"
     draw_crest "$WORK/char_raw.png" 125 212 "$WORK/bg_character.png"
