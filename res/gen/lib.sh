@@ -1,5 +1,7 @@
 # Shared palette and drawing helpers for the image generator (sourced by generate.sh).
 # Every helper writes PNG files into $WORK; nothing here knows about resource ids or layouts.
+# The palette and fonts are read by the files that source this one.
+# shellcheck disable=SC2034
 
 IM=/usr/bin/convert
 
@@ -15,7 +17,6 @@ PARCH_LIGHT='#f5ebd0'
 GOLD_DARK='#7c5a20'
 GOLD='#c39842'
 GOLD_LIGHT='#f0d488'
-BRONZE='#a67e4a'
 FIELD_DARK='#23160c'
 FIELD='#3b2817'
 SEAL='#8e2a1a'
@@ -58,7 +59,7 @@ write_dds()
 make_desk()
 {
     make_texture 800 600 "$1" "$LEATHER_DEEP" "$LEATHER_LIGHT" 0.3 "$WORK/desk_tex.png"
-    local tooling i
+    local tooling
     tooling=$(awk 'BEGIN {
         for (x = 24; x <= 776; x += 16) { d(x, 15); d(x, 585) }
         for (y = 31; y <= 569; y += 16) { d(15, y); d(785, y) }
