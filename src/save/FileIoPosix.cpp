@@ -134,7 +134,10 @@ FileReadStatus ReadWholeFile(const std::filesystem::path& path, std::vector<uint
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
     CFileDescriptor file(::mkstemp(temporary.data()));
     if (!file.IsOpen())
     {
