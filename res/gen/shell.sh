@@ -1,12 +1,17 @@
 # Draws the program shell's pictures: the icon (all sizes of the icon group), the blade cursor and
 # the toolbar strip. Packing into .ico, .cur and .bmp is done by the python helpers beside this file.
 
-# draw_icon_master OUT STROKE LINES: the 512 x 512 icon picture: a quill across a parchment sheet on
-# a leather tile with a gold rim. STROKE is the ink width and LINES the writing on the sheet, so the
-# master for the small sizes can have bolder, fewer strokes.
+# draw_icon_master OUT STROKE LINES SHAFT: the 512 x 512 icon picture: a quill across a parchment
+# sheet on a leather tile with a gold rim. STROKE is the ink width, LINES the writing on the sheet
+# and SHAFT (yes or no) whether the feather's shaft is drawn, so the master for the small sizes
+# can have bolder, fewer strokes.
 draw_icon_master()
 {
     local out=$1 ink=$2 lines=$3 o=$WORK/icon
+    local shaft=()
+    [ "$4" = yes ] && shaft=(-stroke "$INK" -strokewidth $((ink * 5 / 6)) -draw "line 440,70 196,372")
+    local writing=()
+    [ -n "$lines" ] && writing=(-stroke "$INK_SOFT" -strokewidth $((ink * 4 / 3)) -fill none -draw "$lines")
     shape 512 512 "$INK" "roundrectangle 12,12 499,499 84,84" "$o.edge.png"
     shape 512 512 "$GOLD_LIGHT-$GOLD_DARK" "roundrectangle 26,26 485,485 72,72" "$o.rim.png"
     shape 512 512 "$LEATHER_LIGHT-$LEATHER_DEEP" "roundrectangle 48,48 463,463 54,54" "$o.face.png"
@@ -14,10 +19,10 @@ draw_icon_master()
     "$IM" "$o.tile.png" \
         -fill "$PARCH_LIGHT" -stroke "$INK" -strokewidth "$ink" \
         -draw "polygon 104,124 352,92 392,392 144,424" \
-        -stroke "$INK_SOFT" -strokewidth $((ink * 4 / 3)) -fill none -draw "$lines" \
+        "${writing[@]}" \
         -fill '#fbf5e6' -stroke "$INK" -strokewidth "$ink" \
         -draw "path 'M 444,64 C 380,84 250,190 196,372 C 300,300 420,190 444,64 Z'" \
-        -stroke "$INK" -strokewidth $((ink * 5 / 6)) -draw "line 440,70 196,372" \
+        "${shaft[@]}" \
         -fill "$GOLD" -stroke "$INK" -strokewidth $((ink * 5 / 6)) \
         -draw "polygon 196,350 222,372 160,452 150,440" "$out"
 }
@@ -42,8 +47,8 @@ draw_cursor()
 # make_shell_images: icon group, cursor and toolbar into $OUT.
 make_shell_images()
 {
-    draw_icon_master "$WORK/icon_large.png" 12 "line 146,188 296,168 line 154,250 330,226 line 162,312 300,294"
-    draw_icon_master "$WORK/icon_small.png" 26 "line 150,200 300,180 line 160,290 290,272"
+    draw_icon_master "$WORK/icon_large.png" 12 "line 146,188 296,168 line 154,250 330,226 line 162,312 300,294" yes
+    draw_icon_master "$WORK/icon_small.png" 24 "line 150,210 260,196" no
     local entries=() n
     for n in 256 128 96 72 64 48 32 24 16; do
         if [ "$n" -le 32 ]; then
