@@ -118,9 +118,9 @@ int RunSet(const CToolOptions& options, std::ostream& out, std::ostream& errors)
         errors << error.value() << '\n';
         return EXIT_USAGE;
     }
-    // A name that is no companion's may still be the player's: that is known after loading.
-    const bool mayBePlayer = FindCharacter(options.m_character, nullptr) < 0 && !ParseInt32(options.m_character);
-    if (FindCharacter(options.m_character, nullptr) < 0 && !mayBePlayer)
+    // A name that is no companion's may still be the player's, which is known only after loading;
+    // an index out of range is wrong already.
+    if (FindCharacter(options.m_character, nullptr) < 0 && ParseInt32(options.m_character))
     {
         errors << "没有这个人物：" << options.m_character << '\n';
         return EXIT_USAGE;
