@@ -22,6 +22,10 @@ constexpr int GUI_EXCHANGE_COLLECT = 1;
 // Id of the character-list labels that ClearListLabels removes.
 constexpr int GUI_LIST_LABEL_ID = 3;
 
+// Embedded images the list box builder uses: the cell image and the atlas with the scroll bar.
+constexpr int GUI_CELL_IMAGE = 319;
+constexpr int GUI_ATLAS_IMAGE = 312;
+
 // Decimal text of a value, with a leading '-' when it is negative.
 std::wstring FormatInt(int32_t value);
 // Reads a decimal text as FormatInt writes it: an optional leading '-', then digits up to the

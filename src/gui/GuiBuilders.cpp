@@ -149,7 +149,7 @@ void CRVDXGui::AddListBox(const RECT& rect, const RECT& itemSource, const RECT& 
     box->m_itemWidth = 72;
     box->m_itemHeight = 70;
     box->m_columns = 3;
-    AddStyle(319, 72, 70, &itemSource, nullptr, box->m_itemStyle);
+    AddStyle(GUI_CELL_IMAGE, 72, 70, &itemSource, nullptr, box->m_itemStyle);
     box->m_itemOffsetX = 0;
     box->m_itemOffsetY = 0;
     if (listBox)
@@ -158,7 +158,7 @@ void CRVDXGui::AddListBox(const RECT& rect, const RECT& itemSource, const RECT& 
     }
     box->m_itemSource = itemSource;
     box->m_option = true;
-    box->m_trackTexture = CreateTexture(312);
+    box->m_trackTexture = CreateTexture(GUI_ATLAS_IMAGE);
     box->m_trackSource = trackSource;
     box->m_thumbSource = thumbSource;
     box->m_thumbTexture = box->m_trackTexture;

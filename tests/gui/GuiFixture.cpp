@@ -3,13 +3,13 @@
 
 #include "Clock.h"
 #include "ComRelease.h"
+#include "GuiTestDevice.h"
 
 #include <d3dx9core.h>
 
 #include <cstring>
 
-HWND GuiTest::s_window = nullptr;
-IDirect3D9* GuiTest::s_d3d = nullptr;
+CGuiTestDevice GuiTest::s_rig;
 IDirect3DDevice9* GuiTest::s_device = nullptr;
 DWORD CTestClock::s_now = 0;
 
@@ -39,40 +39,14 @@ CTestClock::~CTestClock()
 
 void GuiTest::SetUpTestSuite()
 {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuillmarkGuiTest";
-    RegisterClassW(&windowClass);
-    // Never shown: the device draws into its back buffer, which the tests read before Present.
-    s_window = CreateWindowW(L"QuillmarkGuiTest", L"Quillmark GUI test", WS_OVERLAPPEDWINDOW, 0, 0,
-                             CANVAS_WIDTH, CANVAS_HEIGHT, nullptr, nullptr, windowClass.hInstance, nullptr);
-    ASSERT_NE(s_window, nullptr);
-    s_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-    ASSERT_NE(s_d3d, nullptr);
-    D3DPRESENT_PARAMETERS params = {};
-    params.Windowed = TRUE;
-    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    params.BackBufferFormat = D3DFMT_X8R8G8B8;
-    params.BackBufferWidth = CANVAS_WIDTH;
-    params.BackBufferHeight = CANVAS_HEIGHT;
-    params.EnableAutoDepthStencil = TRUE;
-    params.AutoDepthStencilFormat = D3DFMT_D16;
-    params.hDeviceWindow = s_window;
-    ASSERT_EQ(s_d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, s_window,
-                                  D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &s_device),
-              D3D_OK);
+    ASSERT_TRUE(CreateGuiTestDevice(s_rig));
+    s_device = s_rig.m_device;
 }
 
 void GuiTest::TearDownTestSuite()
 {
-    ReleaseCom(s_device);
-    ReleaseCom(s_d3d);
-    if (s_window)
-    {
-        DestroyWindow(s_window);
-        s_window = nullptr;
-    }
+    ReleaseGuiTestDevice(s_rig);
+    s_device = nullptr;
 }
 
 void GuiTest::SetUp()

@@ -5,6 +5,7 @@
 
 #include "Gui.h"
 #include "GuiFrame.h"
+#include "GuiTestDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +68,8 @@ protected:
     // The four vertices a quad holds; false when it cannot be read.
     static bool ReadQuad(IDirect3DVertexBuffer9* quad, GuiVertex vertices[4]);
 
-    static HWND s_window;
-    static IDirect3D9* s_d3d;
-    static IDirect3DDevice9* s_device;
+    static CGuiTestDevice s_rig;
+    static IDirect3DDevice9* s_device; // the rig's device
 
     CRVDXGui m_gui;
     CRecordingHandler m_handler;
@@ -77,6 +77,3 @@ protected:
     int m_leftButton = BUTTON_UP;
     std::vector<D3DCOLOR> m_capture;
 };
-
-constexpr int CANVAS_WIDTH = 800;
-constexpr int CANVAS_HEIGHT = 620; // the canvas plus the 19-pixel origin
