@@ -5,6 +5,7 @@
 #include <random>
 
 #include "CharacterRecord.h"
+#include "SaveTestSupport.h"
 #include "SkillNames.h"
 
 namespace
@@ -19,10 +20,6 @@ void PutInt32(std::vector<uint8_t>& b, size_t at, int32_t value)
     }
 }
 
-int32_t GetInt32(const std::vector<uint8_t>& b, size_t at)
-{
-    return int32_t(uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24);
-}
 
 // Sets one four-bit skill slot of the record at AT.
 void PutSlot(std::vector<uint8_t>& b, int slot, int value)
@@ -81,7 +78,6 @@ TEST(CharacterRecord, DecodesEachNumberAtItsOffset)
 
 TEST(CharacterRecord, EachSkillRowReadsItsOwnSlot)
 {
-    const int rowSlots[24] = {36, 35, 34, 33, 27, 26, 25, 24, 23, 22, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 2, 1, 0};
     const int otherSlots[18] = {3, 4, 5, 6, 18, 19, 20, 21, 28, 29, 30, 31, 32, 37, 38, 39, 40, 41};
     auto expectOnly = [](const CCharacterRecord& record, int row, int other)
     {
@@ -96,9 +92,9 @@ TEST(CharacterRecord, EachSkillRowReadsItsOwnSlot)
     };
     for (int row = 0; row < 24; ++row)
     {
-        SCOPED_TRACE(testing::Message() << "row " << row << " (slot " << rowSlots[row] << ")");
+        SCOPED_TRACE(testing::Message() << "row " << row << " (slot " << TEST_ROW_SLOTS[row] << ")");
         std::vector<uint8_t> b(AT + 400, 0);
-        PutSlot(b, rowSlots[row], 9);
+        PutSlot(b, TEST_ROW_SLOTS[row], 9);
         expectOnly(Decoded(b), row, -1);
     }
     for (int other = 0; other < 18; ++other)

@@ -15,8 +15,6 @@ const std::wstring FACE_CHANGED = L"该存档NPC人物容貌被改动，无法�
 const std::wstring DAMAGED = L"存档文件已损坏，无法读取。";
 const std::wstring UNREADABLE = L"无法读取该文件。";
 
-const int ROW_SLOTS[24] = {36, 35, 34, 33, 27, 26, 25, 24, 23, 22, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 2, 1, 0};
-
 class SaveLoad : public testing::Test
 {
 protected:
@@ -48,7 +46,7 @@ protected:
         EXPECT_EQ(record.m_weaponPoints, expected.m_weaponPoints);
         for (int row = 0; row < 24; ++row)
         {
-            EXPECT_EQ(record.m_skills[row], expected.m_slots[ROW_SLOTS[row]]) << "row " << row;
+            EXPECT_EQ(record.m_skills[row], expected.m_slots[TEST_ROW_SLOTS[row]]) << "row " << row;
         }
     }
 

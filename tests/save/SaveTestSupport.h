@@ -93,6 +93,16 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// The skill slot behind each row of the skill list, as the save's layout gives it (written out
+// here independently of the code under test).
+inline constexpr int TEST_ROW_SLOTS[24] = {36, 35, 34, 33, 27, 26, 25, 24, 23, 22, 17, 16,
+                                           15, 14, 13, 12, 11, 10, 9,  8,  7,  2,  1,  0};
+
+inline int32_t GetInt32(const std::vector<uint8_t>& b, size_t at)
+{
+    return int32_t(uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24);
+}
+
 // Passes when both are equal; otherwise names the first differing offset.
 inline testing::AssertionResult SameBytes(const std::vector<uint8_t>& expected, const std::vector<uint8_t>& actual)
 {

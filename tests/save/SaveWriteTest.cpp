@@ -33,11 +33,6 @@ protected:
     CRecordingScreen m_screen;
     CSaveDocument m_document;
 };
-
-int32_t GetInt32(const std::vector<uint8_t>& b, size_t at)
-{
-    return int32_t(uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24);
-}
 } // namespace
 
 TEST_F(SaveWrite, SavingRightAfterLoadingWritesTheSameBytes)

@@ -17,8 +17,6 @@ namespace
 {
 std::filesystem::path s_tool;
 
-const int ROW_SLOTS[24] = {36, 35, 34, 33, 27, 26, 25, 24, 23, 22, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 2, 1, 0};
-
 std::string Utf8Path(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
@@ -103,7 +101,7 @@ TEST_F(Cli, ShowJsonListsEveryCharacterWithKeysInOrder)
         for (const auto& skill : character["skills"].items())
         {
             EXPECT_EQ(skill.key(), EncodeUtf8(SKILL_NAMES[size_t(row)]));
-            EXPECT_EQ(skill.value(), expected.m_slots[size_t(ROW_SLOTS[row])]);
+            EXPECT_EQ(skill.value(), expected.m_slots[size_t(TEST_ROW_SLOTS[row])]);
             ++row;
         }
         EXPECT_EQ(row, 24);

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Starts quillmark.exe under Wine and checks it from outside with qm-window-probe, xdotool and
+# screenshots. Needs DISPLAY and WINEPREFIX (scripts/winenv.sh gives both).
+# Usage: program-test.sh window|no-d3dx|no-device QUILLMARK_EXE PROBE_EXE WORK_DIR
+#   window     geometry, styles, menus, panes, a rendered frame, the About box from the menu and
+#              the toolbar, toolbar customisation, hiding and showing again, closing with Alt+F4
+#              without a question
+#   no-d3dx    d3dx9_43.dll disabled: a message box names the runtime, then the program exits
+#   no-device  Direct3D without 3D support: the window works and the status bar says why
+set -u
+mode=$1 exe=$2 probe=$3 work=$4
+mkdir -p "$work"
+export WINEDEBUG=-all
+failures=0
+app_pid=
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+probe() { wine "$probe" "$@" | tr -d '\r'; }
+# expect LABEL TEXT PATTERN: the probe output TEXT must contain a line matching PATTERN.
+expect() { grep -qxF -- "$3" <<<"$2" || fail "$1: no line '$3' in:"$'\n'"$2"; }
+
+start_app() { # EXE [WINEDLLOVERRIDES]
+    WINEDLLOVERRIDES="${2:-mscoree,mshtml=}" wine "$1" >"$work/app.log" 2>&1 &
+    app_pid=$!
+}
+# Waits up to $2 seconds for the program to end; its exit code goes to app_status.
+wait_exit() {
+    for _ in $(seq $(($1 * 10))); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$app_pid" 2>/dev/null; then
+        fail "the program did not end"
+        kill "$app_pid"
+        app_status=-1
+        return
+    fi
+    wait "$app_pid"
+    app_status=$?
+}
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+focus_main() { xdotool windowfocus --sync "$(xdotool search --name '^Quillmark$' | head -1)"; }
+# value KEY TEXT: the value of "KEY=..." in the probe output.
+value() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
+
+# Polls screenshots until the pixel at X,Y has COLOUR (up to 20 s); leaves the last one in $work.
+wait_for_pixel() { # X Y COLOUR SHOT
+    for _ in $(seq 40); do
+        import -window root "$work/$4" 2>/dev/null
+        [ "$(pixel "$work/$4" "$1" "$2")" = "$3" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+check_about() { # HOW
+    probe wait "关于 Quillmark" 10000 || { fail "$1: no About box"; return; }
+    local about
+    about=$(probe dialog "关于 Quillmark")
+    expect "$1" "$about" "owner=1"
+    expect "$1" "$about" "control=Static|-1|Quillmark，0.31 版"
+    expect "$1" "$about" "control=Button|1|确定"
+    expect "$1" "$about" "control=SysLink|1000|<a>Quillmark 主页</a>"
+}
+
+CYAN="srgb(0,255,255)"
+
+case $mode in
+window)
+    start_app "$exe"
+    probe wait Quillmark 60000 || { fail "no main window"; exit 1; }
+    # The caption exists from the window's creation on; the panes once the view shows a frame.
+    frame=$(probe frame)
+    IFS=, read -r vl vt vr vb <<<"$(value view "$frame")"
+    wait_for_pixel $(((vl + vr) / 2)) $(((vt + vb) / 2)) "$CYAN" frame.png || fail "the view is not cleared to cyan"
+    frame=$(probe frame)
+    expect geometry "$frame" "rect=100,100,910,770"
+    expect caption "$frame" "caption=Quillmark"
+    expect styles "$frame" "minimizebox=1"
+    expect styles "$frame" "maximizebox=0"
+    expect styles "$frame" "sizingborder=0"
+    expect menu "$frame" "menu.present=1"
+    expect toolbar "$frame" "toolbar.text=标准"
+    menus=$(probe menu "$(winepath -w "$exe")")
+    expect menu "$menus" "menu=文件(&F)/退出(&X)=57665"
+    expect menu "$menus" "menu=帮助(&H)/关于 Quillmark(&A)...=57664"
+
+    # The view lies between the toolbar and the status bar and shows the cleared frame.
+    IFS=, read -r tl tt tr tb <<<"$(value toolbar "$frame")"
+    IFS=, read -r sl st sr sb <<<"$(value statusbar "$frame")"
+    [ "$vt" -ge "$tb" ] && [ "$vb" -le "$st" ] || fail "layout: view $vt..$vb, toolbar ends $tb, status bar starts $st"
+    [ "$(pixel "$work/frame.png" $((tl + 400)) $(((tt + tb) / 2)))" != "$CYAN" ] || fail "the toolbar is covered"
+    [ "$(pixel "$work/frame.png" $((sl + 400)) $(((st + sb) / 2)))" != "$CYAN" ] || fail "the status bar is covered"
+
+    # About from the help menu (keyboard), closed with Esc.
+    focus_main
+    xdotool key alt+h
+    sleep 0.3
+    xdotool key a
+    check_about "About from the menu"
+    xdotool key Escape
+    probe gone "关于 Quillmark" 10000 || fail "Esc does not close the About box"
+
+    # About from the toolbar's seventh button: 16 x 15 images make 23-pixel buttons and
+    # separators are 8 pixels wide, so its centre is 120 pixels from the toolbar's left edge.
+    xdotool mousemove $((tl + 120)) $((tt + 12)) click 1
+    check_about "About from the toolbar"
+    xdotool key Return
+    probe gone "关于 Quillmark" 10000 || fail "Enter does not close the About box"
+
+    # Command 126 (the customise button's) opens the common controls' customisation dialog.
+    probe command 126
+    probe wait "Customize Toolbar" 10000 || fail "no toolbar customisation dialog"
+    xdotool windowfocus --sync "$(xdotool search --name '^Customize Toolbar$' | head -1)"
+    xdotool key Escape
+    probe gone "Customize Toolbar" 10000 || fail "Esc does not close the customisation dialog"
+
+    # Hidden and shown again, the program keeps rendering.
+    probe hide-show
+    probe wait Quillmark 10000
+    wait_for_pixel $(((vl + vr) / 2)) $(((vt + vb) / 2)) "$CYAN" shown-again.png ||
+        fail "no frame after hiding and showing again"
+
+    # Alt+F4 ends the program at once: no question, exit code 0.
+    focus_main
+    xdotool key alt+F4
+    wait_exit 20
+    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
+    ;;
+no-d3dx)
+    start_app "$exe" "mscoree,mshtml=;d3dx9_43="
+    probe wait Quillmark 60000 || { fail "no message box"; exit 1; }
+    box=$(probe dialog Quillmark)
+    grep -q "DirectX 最终用户运行时" <<<"$box" || fail "the message does not name the runtime: $box"
+    grep -q "d3dx9_43.dll" <<<"$box" || fail "the message does not name the DLL: $box"
+    grep -q "^control=QmWnd" <<<"$box" && fail "the main window was created"
+    xdotool windowfocus --sync "$(xdotool search --name '^Quillmark$' | head -1)"
+    xdotool key Return
+    wait_exit 20
+    [ "$app_status" = 1 ] || fail "exit code $app_status after the message"
+    ;;
+no-device)
+    # Wine's Direct3D without 3D support, for this program name only.
+    cp "$exe" "$work/quillmark-nodevice.exe"
+    wine reg add 'HKCU\Software\Wine\AppDefaults\quillmark-nodevice.exe\Direct3D' /v renderer /t REG_SZ \
+        /d no3d /f >/dev/null 2>&1
+    start_app "$work/quillmark-nodevice.exe"
+    probe wait Quillmark 60000 || { fail "no main window"; exit 1; }
+    status=
+    for _ in $(seq 50); do
+        status=$(value statusbar.text "$(probe frame)")
+        [ -n "$status" ] && break
+        sleep 0.2
+    done
+    grep -q "^无法创建 Direct3D 设备（错误 0x[0-9A-F]\{8\}）" <<<"$status" || fail "status bar says: '$status'"
+    # The window still works: the About box opens and closes, and Alt+F4 ends the program.
+    probe command 57664
+    check_about "About without a device"
+    xdotool key Escape
+    probe gone "关于 Quillmark" 10000 || fail "Esc does not close the About box"
+    focus_main
+    xdotool key alt+F4
+    wait_exit 20
+    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
+    ;;
+*)
+    echo "unknown mode $mode"
+    exit 2
+    ;;
+esac
+
+[ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null && kill "$app_pid"
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; screenshots in $work"
+    exit 1
+fi
+echo "all checks passed"
