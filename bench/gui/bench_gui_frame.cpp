@@ -18,9 +18,10 @@
 
 namespace
 {
-const wchar_t* const SKILLS[24] = {L"刚体", L"骁勇", L"强掷", L"强弓", L"精武", L"盾防", L"跑动", L"骑术",
-                                   L"骑射", L"劫掠", L"练兵", L"慧眼", L"谋略", L"行军", L"视野", L"物品管理",
-                                   L"养生", L"医术", L"包扎", L"工程学", L"说服", L"俘虏管理", L"统御", L"交涉"};
+const wchar_t* const SKILLS[24] = {L"刚体", L"骁勇",   L"强掷", L"强弓",     L"精武", L"盾防",
+                                   L"跑动", L"骑术",   L"骑射", L"劫掠",     L"练兵", L"慧眼",
+                                   L"谋略", L"行军",   L"视野", L"物品管理", L"养生", L"医术",
+                                   L"包扎", L"工程学", L"说服", L"俘虏管理", L"统御", L"交涉"};
 
 struct CCountingHandler : IGuiEventHandler
 {
@@ -50,12 +51,14 @@ void BuildCharacterPage(CRVDXGui& gui)
     const wchar_t* attributes[4] = {L"力：", L"敏：", L"智：", L"魅："};
     for (int j = 0; j < 4; ++j)
     {
-        gui.AddLabel(0, attributes[j], RECT{40, 418 + 25 * j, 220, 433 + 25 * j}, 0xFF192541, 2, 0xFF252ED1, 0, false);
+        gui.AddLabel(0, attributes[j], RECT{40, 418 + 25 * j, 220, 433 + 25 * j}, 0xFF192541, 2, 0xFF252ED1,
+                     0, false);
     }
     gui.AddFont(L"楷体", 14, font);
     for (int k = 0; k < 24; ++k)
     {
-        gui.AddLabel(0, SKILLS[k], RECT{278, 200 + 14 * k, 518, 214 + 14 * k}, 0xFF3A5224, 3, 0xFF20AF19, 0, false);
+        gui.AddLabel(0, SKILLS[k], RECT{278, 200 + 14 * k, 518, 214 + 14 * k}, 0xFF3A5224, 3, 0xFF20AF19, 0,
+                     false);
     }
     AddStatic(gui, L"属性点:", 48, 535, 0xFF192541, 1);
     AddStatic(gui, L"技能点:", 310, 535, 0xFF3A5224, 1);
@@ -66,8 +69,8 @@ void BuildCharacterPage(CRVDXGui& gui)
     gui.AddNameEdit(&nameNormal, &nameFocused, RECT{245, 15, 555, 50}, IDR_ATLAS, 4);
     const RECT doneNormal = {330, 115, 565, 195};
     const RECT donePressed = {330, 15, 565, 95};
-    gui.AddButton(IDR_ATLAS, &doneNormal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &donePressed, 0, 0xFF090807,
-                  0xFF187F11, 0);
+    gui.AddButton(IDR_ATLAS, &doneNormal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &donePressed, 0,
+                  0xFF090807, 0xFF187F11, 0);
     const RECT number = {757, 220, 931, 284};
     int style = -1;
     gui.AddStyle(IDR_ATLAS, 48, 14, &number, nullptr, style);
@@ -98,8 +101,8 @@ void BuildCharacterPage(CRVDXGui& gui)
     gui.AddFont(L"楷体", 15, font);
     for (int row = 0; row < 16; ++row)
     {
-        gui.AddLabel(GUI_LIST_LABEL_ID, L"同伴名字", RECT{575, 287 + 15 * row, 767, 302 + 15 * row}, 0xFF5B3E27, font,
-                     0xFFF6D816, 0, false);
+        gui.AddLabel(GUI_LIST_LABEL_ID, L"同伴名字", RECT{575, 287 + 15 * row, 767, 302 + 15 * row},
+                     0xFF5B3E27, font, 0xFFF6D816, 0, false);
     }
 }
 
@@ -116,9 +119,8 @@ double ThreadCpuMicros()
 {
     FILETIME created, exited, kernel, user;
     GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
+    const auto ticks = [](const FILETIME& time)
+    { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10.0;
 }
 
@@ -286,14 +288,15 @@ int main()
         }
         std::printf("One ProcessFrame of a character-page container: %d controls, %d fonts, %d quads\n",
                     gui.ControlCount(), gui.FontCount(), gui.QuadCount());
-        std::printf("(medians of %d rounds x %d frames, interleaved; thread CPU from GetThreadTimes)\n\n", ROUNDS - 1,
-                    FRAMES);
+        std::printf("(medians of %d rounds x %d frames, interleaved; thread CPU from GetThreadTimes)\n\n",
+                    ROUNDS - 1, FRAMES);
         std::printf("%-44s %12s %14s %10s\n", "variant", "wall us", "thread CPU us", "ratio");
         const double full = Median(variants[0].wallMicros);
         for (const CVariant& variant : variants)
         {
             const double wall = Median(variant.wallMicros);
-            std::printf("%-44s %12.1f %14.1f %10.2f\n", variant.name, wall, Median(variant.cpuMicros), wall / full);
+            std::printf("%-44s %12.1f %14.1f %10.2f\n", variant.name, wall, Median(variant.cpuMicros),
+                        wall / full);
         }
         ApplyVariant(gui, texts, quads, variants[0]);
         MeasureTextDrawing(gui, rig.m_device, ROUNDS, FRAMES);

@@ -14,10 +14,10 @@ int CALLBACK OnFontFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM fou
     return 0; // one family is enough
 }
 
-const std::array<const wchar_t*, 7> KAI_FACES = {L"楷体", L"KaiTi", L"AR PL UKai CN", L"Microsoft YaHei",
+const std::array<const wchar_t*, 7> KAI_FACES = {L"楷体", L"KaiTi",  L"AR PL UKai CN", L"Microsoft YaHei",
                                                  L"宋体", L"SimSun", L"AR PL UMing CN"};
 const std::array<const wchar_t*, 7> SONG_FACES = {L"宋体", L"SimSun", L"AR PL UMing CN", L"Microsoft YaHei",
-                                                  L"楷体", L"KaiTi", L"AR PL UKai CN"};
+                                                  L"楷体", L"KaiTi",  L"AR PL UKai CN"};
 
 bool IsKaiFace(const std::wstring& face)
 {

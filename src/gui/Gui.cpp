@@ -13,8 +13,7 @@
 GuiUv TextureUv(IDirect3DTexture9* texture, const RECT* pixels)
 {
     D3DSURFACE_DESC desc = {};
-    if (!pixels || !texture || FAILED(texture->GetLevelDesc(0, &desc)) || desc.Width == 0 ||
-        desc.Height == 0)
+    if (!pixels || !texture || FAILED(texture->GetLevelDesc(0, &desc)) || desc.Width == 0 || desc.Height == 0)
     {
         return GuiUv{0.0f, 0.0f, 1.0f, 1.0f};
     }
@@ -55,8 +54,8 @@ IDirect3DTexture9* CRVDXGui::CreateTexture(int resourceId) const
 IDirect3DVertexBuffer9* CRVDXGui::CreateQuad(const GuiVertex* vertices) const
 {
     IDirect3DVertexBuffer9* quad = nullptr;
-    if (!m_device ||
-        FAILED(m_device->CreateVertexBuffer(GUI_QUAD_BYTES, 0, GUI_VERTEX_FVF, D3DPOOL_DEFAULT, &quad, nullptr)))
+    if (!m_device || FAILED(m_device->CreateVertexBuffer(GUI_QUAD_BYTES, 0, GUI_VERTEX_FVF, D3DPOOL_DEFAULT,
+                                                         &quad, nullptr)))
     {
         return nullptr;
     }

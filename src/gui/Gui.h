@@ -48,8 +48,7 @@ public:
     void AddFont(const wchar_t* face, int height, int& index);
     // Appends a style; the rectangles are in texture pixels, null normal = the whole texture,
     // null pressed = no pressed look.
-    void AddStyle(int resourceId, int width, int height, const RECT* normal, const RECT* pressed,
-                  int& index);
+    void AddStyle(int resourceId, int width, int height, const RECT* normal, const RECT* pressed, int& index);
     // Appends a quad of four vertices in strip order; null adds nothing. Its index is the quad
     // count before the call.
     void AddQuad(const GuiVertex* vertices);

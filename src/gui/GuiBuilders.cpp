@@ -59,8 +59,9 @@ void CRVDXGui::AddButton(int resourceId, const RECT* uv, int id, const wchar_t* 
     button->m_pressedTexture = pressedResourceId ? CreateTexture(pressedResourceId) : button->m_texture;
     button->m_hoverTexture = hoverResourceId ? CreateTexture(hoverResourceId) : button->m_texture;
     button->m_quad = AddRectQuad(button->m_rect, TextureUv(button->m_texture, uv));
-    button->m_pressedQuad =
-        pressedUv ? AddRectQuad(button->m_rect, TextureUv(button->m_pressedTexture, pressedUv)) : button->m_quad;
+    button->m_pressedQuad = pressedUv
+                                ? AddRectQuad(button->m_rect, TextureUv(button->m_pressedTexture, pressedUv))
+                                : button->m_quad;
     button->m_hoverQuad = button->m_quad;
 }
 
@@ -79,7 +80,8 @@ void CRVDXGui::AddNameEdit(const RECT* uv, const RECT* pressedUv, const RECT& re
     edit->m_pressedTexture = edit->m_texture;
     edit->m_hoverTexture = edit->m_texture;
     edit->m_quad = AddRectQuad(edit->m_rect, TextureUv(edit->m_texture, uv));
-    edit->m_pressedQuad = pressedUv ? AddRectQuad(edit->m_rect, TextureUv(edit->m_texture, pressedUv)) : edit->m_quad;
+    edit->m_pressedQuad =
+        pressedUv ? AddRectQuad(edit->m_rect, TextureUv(edit->m_texture, pressedUv)) : edit->m_quad;
     edit->m_hoverQuad = edit->m_quad;
     edit->m_maxLength = 14;
 }
@@ -103,7 +105,8 @@ void CRVDXGui::AddNumberEdit(int id, int x, int y, int style, int maxLength, int
     edit->m_color = 0xFFFFFFFF;
     edit->m_font = font == -1 ? m_defaultFont : font;
     edit->m_quad = AddRectQuad(edit->m_rect, chosen.m_uv);
-    edit->m_pressedQuad = chosen.m_pressedUv.IsPresent() ? AddRectQuad(edit->m_rect, chosen.m_pressedUv) : edit->m_quad;
+    edit->m_pressedQuad =
+        chosen.m_pressedUv.IsPresent() ? AddRectQuad(edit->m_rect, chosen.m_pressedUv) : edit->m_quad;
     edit->m_hoverQuad = edit->m_quad;
     edit->m_maxLength = maxLength;
 }
@@ -132,7 +135,8 @@ void CRVDXGui::AddCheckBox(int font, const RECT& rect)
     const RECT square = {box->m_rect.left, box->m_rect.top, box->m_rect.left + chosen.m_width,
                          box->m_rect.top + chosen.m_height};
     box->m_quad = AddRectQuad(square, chosen.m_uv);
-    box->m_pressedQuad = chosen.m_pressedUv.IsPresent() ? AddRectQuad(square, chosen.m_pressedUv) : box->m_quad;
+    box->m_pressedQuad =
+        chosen.m_pressedUv.IsPresent() ? AddRectQuad(square, chosen.m_pressedUv) : box->m_quad;
 }
 
 void CRVDXGui::AddListBox(const RECT& rect, const RECT& itemSource, const RECT& trackSource,
@@ -171,9 +175,8 @@ void CRVDXGui::AddListBox(const RECT& rect, const RECT& itemSource, const RECT& 
     box->m_thumbOffsetX = 5;
     box->m_thumbOffsetY = 5;
     // An empty source rectangle would divide by zero; such a bar is drawn at its source size.
-    const auto scale = [](int wanted, LONG low, LONG high) {
-        return high != low ? static_cast<float>(wanted) / static_cast<float>(high - low) : 1.0f;
-    };
+    const auto scale = [](int wanted, LONG low, LONG high)
+    { return high != low ? static_cast<float>(wanted) / static_cast<float>(high - low) : 1.0f; };
     box->m_trackScale[0] = scale(box->m_trackWidth, trackSource.left, trackSource.right);
     box->m_trackScale[1] = scale(box->m_trackLength, trackSource.top, trackSource.bottom);
     box->m_thumbScale[0] = scale(box->m_thumbWidth, thumbSource.left, thumbSource.right);

@@ -24,8 +24,8 @@ struct CRVDXGUIStyle
     int m_width = 0;  // width of the box the style draws; builders use it as control width
     int m_height = 0; // height of that box
     IDirect3DTexture9* m_texture = nullptr; // owned by the container
-    GuiUv m_uv;        // normal look
-    GuiUv m_pressedUv; // pressed (focused, checked) look, absent unless given
+    GuiUv m_uv;                             // normal look
+    GuiUv m_pressedUv;                      // pressed (focused, checked) look, absent unless given
 };
 
 class CRVDXGUIControl
@@ -44,12 +44,12 @@ public:
     int m_quad = -1;
     int m_pressedQuad = -1; // edit box: focused look; check box: checked look
     int m_hoverQuad = -1;
-    std::wstring m_text;    // empty = no text
-    bool m_pressed = false; // press in progress; edit box: has the keyboard focus
+    std::wstring m_text;     // empty = no text
+    bool m_pressed = false;  // press in progress; edit box: has the keyboard focus
     bool m_disabled = false; // labels only
-    bool m_option = false; // label: centred; edit: digits only; check box: checked; list box: scroll bar
-    int m_maxLength = -1;  // edit box: most characters, compared unsigned (-1 = no limit)
-    int m_style = -1;      // style index, -1 = the control's own textures
+    bool m_option = false;   // label: centred; edit: digits only; check box: checked; list box: scroll bar
+    int m_maxLength = -1;    // edit box: most characters, compared unsigned (-1 = no limit)
+    int m_style = -1;        // style index, -1 = the control's own textures
     // Own textures, released by the container; the pressed and hover ones are owned only when
     // they differ from m_texture.
     IDirect3DTexture9* m_texture = nullptr;

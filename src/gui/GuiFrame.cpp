@@ -37,7 +37,7 @@ void DrawLook(CRVDXGui& gui, int quadIndex, IDirect3DTexture9* texture)
     SetAlphaBlend(gui.m_device, false);
 }
 
-void DrawText(ID3DXFont* font, const std::wstring& text, RECT rect, DWORD format, D3DCOLOR color)
+void DrawControlText(ID3DXFont* font, const std::wstring& text, RECT rect, DWORD format, D3DCOLOR color)
 {
     if (font && !text.empty())
     {
@@ -129,7 +129,7 @@ bool ProcessLabel(CRVDXGui& gui, CRVDXGUIControl& label, bool over, int leftButt
     {
         return false;
     }
-    DrawText(font, label.m_text, label.m_rect, label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
+    DrawControlText(font, label.m_text, label.m_rect, label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
     return true;
 }
 
@@ -156,8 +156,8 @@ void ProcessButton(CRVDXGui& gui, CRVDXGUIControl& button, bool over, int leftBu
     {
         DrawLook(gui, quad, texture);
     }
-    DrawText(gui.FontAt(button.m_font), button.m_text, button.m_rect, TEXT_CENTRED,
-             over ? button.m_hoverColor : button.m_color);
+    DrawControlText(gui.FontAt(button.m_font), button.m_text, button.m_rect, TEXT_CENTRED,
+                    over ? button.m_hoverColor : button.m_color);
 }
 
 bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton, wchar_t& typedChar)
@@ -195,7 +195,7 @@ bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton
     {
         return false;
     }
-    DrawText(font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
+    DrawControlText(font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
     return true;
 }
 
@@ -213,7 +213,8 @@ void ProcessCheckBox(CRVDXGui& gui, CRVDXGUIControl& box, bool over, int leftBut
     }
     RECT textRect = box.m_rect;
     textRect.left += style ? style->m_width : 0;
-    DrawText(gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER, over ? box.m_hoverColor : box.m_color);
+    DrawControlText(gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER,
+                    over ? box.m_hoverColor : box.m_color);
 }
 
 void ProcessControl(CRVDXGui& gui, CRVDXGUIControl& control, wchar_t& typedChar, int leftButton, int x, int y)
@@ -270,7 +271,7 @@ void ProcessNotices(CRVDXGui& gui)
             notice.m_y = previous + 20;
         }
         previous = notice.m_y;
-        DrawText(font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP, notice.m_color);
+        DrawControlText(font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP, notice.m_color);
         if (now - notice.m_created >= gui.m_noticeLifetime)
         {
             gui.m_notices.erase(gui.m_notices.begin() + static_cast<std::ptrdiff_t>(i));

@@ -19,7 +19,8 @@ void DrawBar(ID3DXSprite* sprite, IDirect3DTexture9* texture, const RECT& source
     D3DXMATRIX transform;
     D3DXMatrixScaling(&transform, scale[0], scale[1], 1.0f);
     sprite->SetTransform(&transform);
-    const D3DXVECTOR3 position(static_cast<float>(rect.left) / scale[0], static_cast<float>(rect.top) / scale[1], z);
+    const D3DXVECTOR3 position(static_cast<float>(rect.left) / scale[0],
+                               static_cast<float>(rect.top) / scale[1], z);
     if (texture)
     {
         sprite->Draw(texture, &source, nullptr, &position, 0xFFFFFFFF);

@@ -8,9 +8,9 @@
 
 struct CRVDXGUIListBoxItem
 {
-    int m_index = 0;        // position in the list
-    bool m_visible = false; // drawn in the last pass
-    bool m_pressed = false; // a press on this cell is in progress
+    int m_index = 0;            // position in the list
+    bool m_visible = false;     // drawn in the last pass
+    bool m_pressed = false;     // a press on this cell is in progress
     RECT m_rect = {0, 0, 0, 0}; // left and right fixed; top and bottom follow the scroll position
 };
 
@@ -33,8 +33,8 @@ public:
     int m_itemOffsetY = 0; // also the top of the visible area, relative to the box
     int m_columns = 0;
     std::vector<CRVDXGUIListBoxItem> m_items;
-    int m_itemStyle = -1;                 // style whose texture holds the cell image
-    RECT m_itemSource = {0, 0, 0, 0};     // cell image in texture pixels
+    int m_itemStyle = -1;             // style whose texture holds the cell image
+    RECT m_itemSource = {0, 0, 0, 0}; // cell image in texture pixels
     int m_trackLength = 0;
     int m_trackWidth = 0;
     int m_trackOffsetX = 0;

@@ -11,8 +11,9 @@ bool CreateGuiTestDevice(CGuiTestDevice& device)
     windowClass.lpszClassName = L"QuillmarkGuiTest";
     RegisterClassW(&windowClass);
     // Never shown: the device draws into its back buffer, which is read before Present.
-    device.m_window = CreateWindowW(L"QuillmarkGuiTest", L"Quillmark GUI test", WS_OVERLAPPEDWINDOW, 0, 0,
-                                    CANVAS_WIDTH, CANVAS_HEIGHT, nullptr, nullptr, windowClass.hInstance, nullptr);
+    device.m_window =
+        CreateWindowW(L"QuillmarkGuiTest", L"Quillmark GUI test", WS_OVERLAPPEDWINDOW, 0, 0, CANVAS_WIDTH,
+                      CANVAS_HEIGHT, nullptr, nullptr, windowClass.hInstance, nullptr);
     device.m_d3d = device.m_window ? Direct3DCreate9(D3D_SDK_VERSION) : nullptr;
     if (!device.m_d3d)
     {

@@ -66,7 +66,8 @@ TEST_F(BuilderTest, LabelTakesItsColoursAndOnlyAValidFont)
         const char* name;
         const wchar_t* text;
         int font;
-    } invalid[] = {{"no text", nullptr, m_font}, {"negative font", L"x", -1}, {"font past the table", L"x", 1}};
+    } invalid[] = {
+        {"no text", nullptr, m_font}, {"negative font", L"x", -1}, {"font past the table", L"x", 1}};
     for (const auto& row : invalid)
     {
         SCOPED_TRACE(row.name);
@@ -82,8 +83,8 @@ TEST_F(BuilderTest, ButtonLooksShareTexturesAndQuadsUnlessGiven)
     const RECT normal = {330, 115, 565, 195};
     const RECT pressed = {330, 15, 565, 95};
     // The "完成" button: one image, two rectangles; the hover look is the normal look.
-    m_gui.AddButton(IDR_ATLAS, &normal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &pressed, 0, 0xFF090807, 0xFF187F11,
-                    0);
+    m_gui.AddButton(IDR_ATLAS, &normal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &pressed, 0, 0xFF090807,
+                    0xFF187F11, 0);
     CRVDXGUIControl* done = Last();
     EXPECT_EQ(done->m_type, GUI_TYPE_BUTTON);
     EXPECT_EQ(done->m_owner, &m_gui);

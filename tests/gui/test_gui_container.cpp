@@ -24,7 +24,10 @@ TEST(FontFallbackTest, ReplacedFacesAreUsedAndMissingFacesFallBackToAChineseFace
     {
         const wchar_t* asked;
         const wchar_t* chosen;
-    } missing[] = {{L"无此楷体", L"楷体"}, {L"NoSuchKaiFace", L"楷体"}, {L"无此宋体", L"宋体"}, {L"NoSuchFace", L"宋体"}};
+    } missing[] = {{L"无此楷体", L"楷体"},
+                   {L"NoSuchKaiFace", L"楷体"},
+                   {L"无此宋体", L"宋体"},
+                   {L"NoSuchFace", L"宋体"}};
     for (const auto& row : missing)
     {
         SCOPED_TRACE(testing::Message() << "missing face " << &row - missing);
@@ -81,7 +84,8 @@ TEST_F(ContainerTest, FontsStylesAndQuadsGetTheNextIndex)
     GuiVertex stored[4];
     ASSERT_TRUE(ReadQuad(m_gui.m_quads[0], stored));
     // Strip order: right-top, right-bottom, left-top, left-bottom.
-    const float expected[4][4] = {{110, 20, 0.75f, 0.5f}, {110, 70, 0.75f, 1.0f}, {10, 20, 0.25f, 0.5f}, {10, 70, 0.25f, 1.0f}};
+    const float expected[4][4] = {
+        {110, 20, 0.75f, 0.5f}, {110, 70, 0.75f, 1.0f}, {10, 20, 0.25f, 0.5f}, {10, 70, 0.25f, 1.0f}};
     for (int i = 0; i < 4; ++i)
     {
         SCOPED_TRACE(i);
@@ -170,8 +174,8 @@ void BuildSample(CRVDXGui& gui)
     gui.AddNameEdit(&nameNormal, &nameFocused, RECT{245, 15, 555, 50}, IDR_ATLAS, 1);
     const RECT doneNormal = {330, 115, 565, 195};
     const RECT donePressed = {330, 15, 565, 95};
-    gui.AddButton(IDR_ATLAS, &doneNormal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &donePressed, 0, 0xFF090807,
-                  0xFF187F11, 0);
+    gui.AddButton(IDR_ATLAS, &doneNormal, 13, L"完成", RECT{685, 555, 785, 590}, 0, &donePressed, 0,
+                  0xFF090807, 0xFF187F11, 0);
     gui.AddButton(IDR_LOGO_NORMAL, nullptr, 11, nullptr, RECT{695, 15, 783, 48}, IDR_LOGO_PRESSED, nullptr,
                   IDR_LOGO_HOVER, 0, 0, -1);
     const RECT number = {757, 220, 931, 284};
@@ -183,8 +187,8 @@ void BuildSample(CRVDXGui& gui)
     gui.AddStyle(IDR_ATLAS, 30, 45, &unchecked, &checked, gui.m_checkBoxStyle);
     gui.AddCheckBox(0, RECT{595, 66, 715, 111});
     CRVDXGUIListBox* box = nullptr;
-    gui.AddListBox(RECT{551, 42, 767, 520}, RECT{0, 0, 70, 70}, RECT{985, 15, 1005, 685}, RECT{955, 120, 965, 440},
-                   &box);
+    gui.AddListBox(RECT{551, 42, 767, 520}, RECT{0, 0, 70, 70}, RECT{985, 15, 1005, 685},
+                   RECT{955, 120, 965, 440}, &box);
     for (int i = 0; i < 75; ++i)
     {
         box->AddListItem();
@@ -200,8 +204,8 @@ TEST_F(ContainerTest, ReleaseAllLeavesNoComReferenceBehind)
     ASSERT_GT(RefCount(s_device), deviceBefore);
 
     // Hold on to one object of each kind to see the container give up its reference.
-    std::vector<IUnknown*> held = {m_gui.m_background, m_gui.m_backgroundQuad, m_gui.m_fonts[0], m_gui.m_quads[0],
-                                   m_gui.m_styles[0].m_texture, m_gui.m_sprite};
+    std::vector<IUnknown*> held = {m_gui.m_background, m_gui.m_backgroundQuad,      m_gui.m_fonts[0],
+                                   m_gui.m_quads[0],   m_gui.m_styles[0].m_texture, m_gui.m_sprite};
     for (const auto& control : m_gui.m_controls)
     {
         held.push_back(control->m_texture ? control->m_texture : nullptr);

@@ -91,7 +91,8 @@ const std::vector<ClickCase> CLICK_CASES = {
      0},
     {"press and release on the left edge", {{100, INSIDE_Y, 1}, {100, INSIDE_Y, 0}}, 0},
     {"press and release on the bottom edge", {{INSIDE_X, 149, 1}, {INSIDE_X, 149, 0}}, 0},
-    {"two clicks", {{INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}},
+    {"two clicks",
+     {{INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}},
      2},
 };
 
@@ -132,7 +133,10 @@ TEST_F(FrameTest, ClickRuleForLabelsButtonsAndCheckBoxes)
 TEST_F(FrameTest, ReportsPressOnTheFrameOfThePressAndClickOnTheFrameOfTheRelease)
 {
     CRVDXGUIControl* button = AddTestButton(CONTROL_RECT);
-    RunSteps({{OUTSIDE_X, INSIDE_Y, 0}, {INSIDE_X, INSIDE_Y, 0}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}});
+    RunSteps({{OUTSIDE_X, INSIDE_Y, 0},
+              {INSIDE_X, INSIDE_Y, 0},
+              {INSIDE_X, INSIDE_Y, 1},
+              {INSIDE_X, INSIDE_Y, 0}});
     EXPECT_EQ(m_handler.EventsOf(button),
               (std::vector<int>{GUI_EVENT_NONE, GUI_EVENT_HOVER, GUI_EVENT_PRESS, GUI_EVENT_CLICK}));
     for (const GuiEventRecord& record : m_handler.m_events)
@@ -145,7 +149,8 @@ TEST_F(FrameTest, DisabledLabelNeverClicksAndKeepsItsPressState)
 {
     CRVDXGUIControl* label = AddTestLabel(CONTROL_RECT);
     label->m_disabled = true;
-    RunSteps({{INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}});
+    RunSteps(
+        {{INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 1}, {INSIDE_X, INSIDE_Y, 0}});
     // Two passes see the press (one container per frame), then the held button, then the release.
     EXPECT_EQ(m_handler.EventsOf(label),
               (std::vector<int>{GUI_EVENT_PRESS, GUI_EVENT_PRESS, GUI_EVENT_HOVER, GUI_EVENT_HOVER}));
@@ -393,7 +398,7 @@ TEST_F(NoticeTest, NoticeRisesStopsAtTheLineAndExpires)
     EXPECT_EQ(m_gui.m_notices[0].m_y, 521); // the last step carries it past the line at 535
     Pass(200);
     EXPECT_EQ(m_gui.m_notices[0].m_y, 521); // above the line: it stays
-    Pass(201);                             // 799 ms
+    Pass(201);                              // 799 ms
     ASSERT_EQ(m_gui.m_notices.size(), 1u);
     Pass(1); // 800 ms: drawn once more and gone
     EXPECT_TRUE(m_gui.m_notices.empty());

@@ -68,13 +68,13 @@ TEST_F(ListBoxTest, ScrollPositionMovesTheCells)
     const struct
     {
         int position;
-        int firstTop;       // top of cell 0 after a pass
-        int firstVisible;   // first visible cell
-        int lastVisible;    // last visible cell
+        int firstTop;     // top of cell 0 after a pass
+        int firstVisible; // first visible cell
+        int lastVisible;  // last visible cell
     } cases[] = {
-        {0, BOX_TOP, 0, 20},                 // rows 0..6; row 7 starts below the box
-        {370, BOX_TOP - 1290, 54, 74},       // range = 25 rows x 70 - 460 = 1290; row 18 half hidden
-        {37, BOX_TOP - 129, 3, 26},          // row 0 hidden, row 1 half hidden at the top
+        {0, BOX_TOP, 0, 20},           // rows 0..6; row 7 starts below the box
+        {370, BOX_TOP - 1290, 54, 74}, // range = 25 rows x 70 - 460 = 1290; row 18 half hidden
+        {37, BOX_TOP - 129, 3, 26},    // row 0 hidden, row 1 half hidden at the top
     };
     for (const auto& row : cases)
     {

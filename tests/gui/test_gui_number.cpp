@@ -12,7 +12,11 @@ TEST(FormatIntTest, WritesDigitsWithoutLeadingZerosAndWithSign)
     {
         int32_t value;
         const wchar_t* text;
-    } cases[] = {{0, L"0"}, {7, L"7"}, {907, L"907"}, {-5, L"-5"}, {INT32_MAX, L"2147483647"},
+    } cases[] = {{0, L"0"},
+                 {7, L"7"},
+                 {907, L"907"},
+                 {-5, L"-5"},
+                 {INT32_MAX, L"2147483647"},
                  {INT32_MIN, L"-2147483648"}};
     for (const auto& row : cases)
     {
@@ -43,7 +47,8 @@ TEST(ParseIntTest, ReadsDecimalTextsAndSaturates)
     };
     for (const auto& row : cases)
     {
-        SCOPED_TRACE(testing::Message() << "text of " << wcslen(row.text) << " characters, value " << row.value);
+        SCOPED_TRACE(testing::Message()
+                     << "text of " << wcslen(row.text) << " characters, value " << row.value);
         EXPECT_EQ(ParseInt(row.text), row.value);
     }
 }

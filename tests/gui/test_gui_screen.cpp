@@ -59,7 +59,8 @@ protected:
                 bool close = true;
                 for (int shift = 0; shift < 24; shift += 8)
                 {
-                    close = close && std::abs(int((pixel >> shift) & 0xFF) - int((color >> shift) & 0xFF)) <= 24;
+                    close =
+                        close && std::abs(int((pixel >> shift) & 0xFF) - int((color >> shift) & 0xFF)) <= 24;
                 }
                 matches += close;
             }
