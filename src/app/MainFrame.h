@@ -80,6 +80,7 @@ private:
     void SetMainPageButtonsDisabled(bool disabled);
     void CreatePresentCopy();
     void PresentFrame();
+    void DrawPresentCopy();
     void SetUpScene();
     LRESULT OnShowWindow(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
