@@ -144,4 +144,24 @@ TEST_F(ScreenTest, MissingFaceStillDrawsRealChineseGlyphs)
     RenderAndCapture(0, 0, CLEAR);
     EXPECT_GT(CountChanged(first, LABEL_AREA), 100);
 }
+TEST_F(ScreenTest, ListBoxCellsAreClippedToTheBox)
+{
+    RenderAndCapture(0, 0, CLEAR);
+    const std::vector<D3DCOLOR> bare = m_capture;
+    CRVDXGUIListBox* box = nullptr;
+    m_gui.AddListBox(RECT{551, 42, 767, 520}, RECT{0, 0, 70, 70}, RECT{985, 15, 1005, 685},
+                     RECT{955, 120, 965, 440}, &box);
+    for (int i = 0; i < 75; ++i)
+    {
+        box->AddListItem();
+    }
+    // Scrolled so that the first row shows only its lowest 2 pixels at the box's top (y 61).
+    box->ScrollTo(37);
+    RenderAndCapture(0, 0, CLEAR);
+    EXPECT_EQ(CountChanged(bare, RECT{551, 19, 767, 61}), 0);   // nothing above the visible top
+    EXPECT_EQ(CountChanged(bare, RECT{551, 539, 767, 619}), 0); // nothing below the box
+    EXPECT_GT(CountChanged(bare, RECT{551, 61, 767, 63}), 100); // the visible part of row 0
+    EXPECT_GT(CountChanged(bare, RECT{551, 63, 767, 539}), 216 * 476 / 4);
+    EXPECT_GT(CountChanged(bare, RECT{769, 69, 783, 529}), 14 * 460 / 2); // the scroll track
+}
 } // namespace
