@@ -4,6 +4,7 @@
 #include "AboutDlg.h"
 #include "MainFrame.h"
 #include "ResString.h"
+#include "TheDocument.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -42,6 +43,7 @@ BOOL CMainApp::InitInstance()
         return FALSE;
     }
     m_oleInitialized = true;
+    TheDocument().m_host = &m_saveHost;
 
     m_frame.reset(new (std::nothrow) CMainFrame);
     if (!m_frame)
@@ -62,6 +64,7 @@ BOOL CMainApp::InitInstance()
 
 int CMainApp::ExitInstance()
 {
+    TheDocument().m_host = nullptr;
     m_pMainWnd = nullptr;
     m_frame.reset();
     if (m_oleInitialized)

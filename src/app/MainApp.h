@@ -2,6 +2,7 @@
 // rendering, the About command and shut-down.
 #pragma once
 
+#include "SaveHostWin32.h"
 #include "WinAppEx.h"
 
 #include <memory>
@@ -24,5 +25,6 @@ private:
     bool OnAppAbout();
 
     bool m_oleInitialized = false;
+    CWin32SaveHost m_saveHost; // the document's dialogs
     std::unique_ptr<CMainFrame> m_frame; // m_pMainWnd refers to it
 };
