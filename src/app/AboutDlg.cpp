@@ -5,6 +5,7 @@
 #include "resource.h"
 
 CAboutDlg::CAboutDlg()
-    : CDialogEx(IDD_ABOUTBOX), m_homeLink(*this, IDC_HOME_LINK, std::wstring(HOME_PAGE_URL, HOME_PAGE_URL + sizeof HOME_PAGE_URL - 1))
+    : CDialogEx(IDD_ABOUTBOX),
+      m_homeLink(*this, IDC_HOME_LINK, std::wstring(HOME_PAGE_URL, HOME_PAGE_URL + sizeof HOME_PAGE_URL - 1))
 {
 }

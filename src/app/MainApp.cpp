@@ -39,7 +39,8 @@ BOOL CMainApp::InitInstance()
 
     if (FAILED(OleInitialize(nullptr)))
     {
-        MessageBoxW(nullptr, LoadResString(IDS_OLE_INIT_FAILED).c_str(), LoadResString(IDR_MAINFRAME).c_str(), MB_OK);
+        MessageBoxW(nullptr, LoadResString(IDS_OLE_INIT_FAILED).c_str(), LoadResString(IDR_MAINFRAME).c_str(),
+                    MB_OK);
         return FALSE;
     }
     m_oleInitialized = true;
@@ -56,7 +57,8 @@ BOOL CMainApp::InitInstance()
         return FALSE;
     }
     HWND frame = m_frame->GetSafeHwnd();
-    SetWindowPos(frame, HWND_TOP, FRAME_X, FRAME_Y, FRAME_WIDTH, FRAME_HEIGHT, SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    SetWindowPos(frame, HWND_TOP, FRAME_X, FRAME_Y, FRAME_WIDTH, FRAME_HEIGHT,
+                 SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
     return TRUE;

@@ -25,6 +25,6 @@ private:
     bool OnAppAbout();
 
     bool m_oleInitialized = false;
-    CWin32SaveHost m_saveHost; // the document's dialogs
+    CWin32SaveHost m_saveHost;           // the document's dialogs
     std::unique_ptr<CMainFrame> m_frame; // m_pMainWnd refers to it
 };

@@ -33,7 +33,7 @@ public:
     CChildView m_view;
 
     // Scene and screen.
-    int m_page = 0; // 0 main page, 1 character page, 2 items page
+    int m_page = 0;              // 0 main page, 1 character page, 2 items page
     IDirect3D9* m_d3d = nullptr; // null also means: the scene is not set up yet
     IDirect3DDevice9* m_device = nullptr;
     D3DXMATRIX m_viewMatrix;

@@ -73,5 +73,6 @@ std::filesystem::path CWin32SaveHost::ChooseFile(FileDialogKind kind, std::wstri
 void CWin32SaveHost::ShowMessage(std::wstring_view text)
 {
     std::wstring message(text);
-    MessageBoxW(GetOwnerWindow(), message.c_str(), LoadResString(IDR_MAINFRAME).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(GetOwnerWindow(), message.c_str(), LoadResString(IDR_MAINFRAME).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }

@@ -5,9 +5,7 @@
 #include "LinkCtrl.h"
 #include "WinAppEx.h"
 
-CDialogEx::CDialogEx(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent)
-{
-}
+CDialogEx::CDialogEx(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 
 INT_PTR CDialogEx::DoModal()
 {

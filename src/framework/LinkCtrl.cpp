@@ -15,7 +15,8 @@ CMFCLinkCtrl::CMFCLinkCtrl(CDialogEx& dialog, int controlId, std::wstring addres
 
 bool CMFCLinkCtrl::OnNotify(const NMHDR& header)
 {
-    if (static_cast<int>(header.idFrom) != m_controlId || (header.code != NM_CLICK && header.code != NM_RETURN))
+    if (static_cast<int>(header.idFrom) != m_controlId ||
+        (header.code != NM_CLICK && header.code != NM_RETURN))
     {
         return false;
     }

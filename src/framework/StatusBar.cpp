@@ -67,8 +67,8 @@ void CMFCStatusBar::SetPaneText(int index, const std::wstring& text)
     SendMessageW(m_hWnd, SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-LRESULT CALLBACK CMFCStatusBar::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self)
+LRESULT CALLBACK CMFCStatusBar::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self)
 {
     auto* bar = reinterpret_cast<CMFCStatusBar*>(self);
     switch (message)
@@ -100,7 +100,8 @@ void CMFCStatusBar::OnSize()
         if (indicator.id != ID_SEPARATOR)
         {
             SIZE extent{};
-            GetTextExtentPoint32W(dc, indicator.text.c_str(), static_cast<int>(indicator.text.size()), &extent);
+            GetTextExtentPoint32W(dc, indicator.text.c_str(), static_cast<int>(indicator.text.size()),
+                                  &extent);
             right -= extent.cx + PANE_PADDING;
         }
     }

@@ -132,7 +132,10 @@ bool CMFCToolBar::OnNotify(NMHDR& header, LRESULT& result)
     case TBN_QUERYINSERT: result = TRUE; return true;
     case TBN_QUERYDELETE: result = TRUE; return true;
     case TBN_INITCUSTOMIZE: result = TBNRF_HIDEHELP; return true;
-    case TBN_RESET: ResetButtons(); result = 0; return true;
+    case TBN_RESET:
+        ResetButtons();
+        result = 0;
+        return true;
     }
     return false;
 }
@@ -159,8 +162,9 @@ void CMFCToolBar::ResetButtons()
 LRESULT CMFCToolBar::OnGetDispInfo(NMTTDISPINFOW& info)
 {
     UINT command = static_cast<UINT>(info.hdr.idFrom);
-    info.lpszText = const_cast<wchar_t*>(
-        command == static_cast<UINT>(m_customizeButton.idCommand) ? m_customizeText.c_str() : LoadTip(command).c_str());
+    info.lpszText = const_cast<wchar_t*>(command == static_cast<UINT>(m_customizeButton.idCommand)
+                                             ? m_customizeText.c_str()
+                                             : LoadTip(command).c_str());
     info.hinst = nullptr;
     return 0;
 }
@@ -192,7 +196,8 @@ LRESULT CMFCToolBar::OnDropDown(NMTOOLBARW& info)
     HMENU menu = CreatePopupMenu();
     if (menu)
     {
-        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(m_customizeButton.idCommand), m_customizeText.c_str());
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(m_customizeButton.idCommand),
+                    m_customizeText.c_str());
         // The chosen item reaches the frame as an ordinary WM_COMMAND.
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, m_frame, nullptr);
         DestroyMenu(menu);

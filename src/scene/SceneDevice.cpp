@@ -9,7 +9,8 @@ namespace
 constexpr wchar_t NO_DIRECT3D[] =
     L"无法初始化 Direct3D 9，编辑画面无法显示。请检查显卡驱动程序和 DirectX 是否已正确安装。";
 constexpr wchar_t NO_DEVICE_FORMAT[] =
-    L"无法创建 Direct3D 设备（错误 0x%08lX），编辑画面无法显示。请检查显卡驱动程序和 DirectX 是否已正确安装。";
+    L"无法创建 Direct3D 设备（错误 0x%08lX），编辑画面无法显示。请检查显卡驱动程序和 DirectX "
+    L"是否已正确安装。";
 } // namespace
 
 void CMainFrame::InitDirect3D()

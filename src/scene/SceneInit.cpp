@@ -45,8 +45,8 @@ void CMainFrame::PrepareContainer(CRVDXGui& gui)
 
 void CMainFrame::BuildCommonLayer()
 {
-    m_commonGui.AddButton(IDR_LOGO_NORMAL, nullptr, LOGO_BUTTON_ID, nullptr, LOGO_BUTTON_RECT, IDR_LOGO_PRESSED,
-                          nullptr, IDR_LOGO_HOVER, 0, 0, -1);
+    m_commonGui.AddButton(IDR_LOGO_NORMAL, nullptr, LOGO_BUTTON_ID, nullptr, LOGO_BUTTON_RECT,
+                          IDR_LOGO_PRESSED, nullptr, IDR_LOGO_HOVER, 0, 0, -1);
     m_commonGui.AddFont(L"楷体", 18, m_commonGui.m_noticeFont);
     m_commonGui.m_noticeLifetime = NOTICE_LIFETIME_MS;
 }

@@ -76,8 +76,8 @@ void CMainFrame::DrawPresentCopy()
     MapWindowPoints(view, m_hWnd, reinterpret_cast<POINT*>(&client), 2);
     HDC frame = GetDC(m_hWnd);
     IntersectClipRect(frame, client.left, client.top, client.right, client.bottom);
-    SetDIBitsToDevice(frame, client.left, client.top, desc.Width, desc.Height, 0, 0, 0, desc.Height, pixels.pBits,
-                      &info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(frame, client.left, client.top, desc.Width, desc.Height, 0, 0, 0, desc.Height,
+                      pixels.pBits, &info, DIB_RGB_COLORS);
     ReleaseDC(m_hWnd, frame);
     m_presentCopy->UnlockRect();
 }

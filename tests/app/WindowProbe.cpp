@@ -24,9 +24,11 @@ constexpr int POLL_MS = 50;
 void Print(const std::wstring& line)
 {
     std::wstring text = line + L"\n";
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
     fwrite(bytes.data(), 1, bytes.size(), stdout);
     fflush(stdout);
 }
@@ -139,7 +141,8 @@ int ProbeDialog(const wchar_t* title)
     Print(L"owner=" + std::to_wstring(GetWindow(dialog, GW_OWNER) == FindWindowW(nullptr, MAIN_TITLE)));
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     {
-        Print(L"control=" + ClassText(child) + L"|" + std::to_wstring(GetDlgCtrlID(child)) + L"|" + WindowText(child));
+        Print(L"control=" + ClassText(child) + L"|" + std::to_wstring(GetDlgCtrlID(child)) + L"|" +
+              WindowText(child));
     }
     return 0;
 }

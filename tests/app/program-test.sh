@@ -108,6 +108,18 @@ window)
     xdotool key Return
     probe gone "关于 Quillmark" 10000 || fail "Enter does not close the About box"
 
+    # The new, cut, copy and paste buttons and the accelerator keys reach no handler: nothing
+    # opens and the program goes on.
+    for x in 11 42 65 88; do
+        xdotool mousemove $((tl + x)) $((tt + 12)) click 1
+    done
+    focus_main
+    xdotool key ctrl+c ctrl+v ctrl+x ctrl+z shift+Insert F6
+    others=$(for w in $(xdotool search --name '.' 2>/dev/null); do xdotool getwindowname "$w"; done |
+        grep -vxF -e Quillmark -e "Default IME" | sort -u)
+    [ -z "$others" ] || fail "windows opened by the editing commands: $others"
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended after the editing commands"
+
     # Command 126 (the customise button's) opens the common controls' customisation dialog.
     probe command 126
     probe wait "Customize Toolbar" 10000 || fail "no toolbar customisation dialog"

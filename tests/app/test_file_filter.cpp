@@ -13,10 +13,10 @@ TEST(FileFilter, SplitsIntoNamePatternPairs)
     const Case cases[] = {
         {L"M&B存档 (*.sav)|*.sav||", {{L"M&B存档 (*.sav)", L"*.sav"}}},
         {L"A|*.a|B|*.b;*.c||", {{L"A", L"*.a"}, {L"B", L"*.b;*.c"}}},
-        {L"A|*.a", {{L"A", L"*.a"}}},                // no closing bars
-        {L"A|*.a||B|*.b||", {{L"A", L"*.a"}}},       // entries end at the first empty name
-        {L"A|", {{L"A", L""}}},                      // an empty pattern is kept as it is
-        {L"A", {}},                                  // a name without a pattern is dropped
+        {L"A|*.a", {{L"A", L"*.a"}}},          // no closing bars
+        {L"A|*.a||B|*.b||", {{L"A", L"*.a"}}}, // entries end at the first empty name
+        {L"A|", {{L"A", L""}}},                // an empty pattern is kept as it is
+        {L"A", {}},                            // a name without a pattern is dropped
         {L"", {}},
         {L"||", {}},
     };

@@ -65,8 +65,8 @@ TEST_F(MainFrameTest, FirstShowSetsUpTheSceneOnce)
     const int fonts = m_frame.m_commonGui.FontCount();
     EXPECT_EQ(controls, 1); // the logo button
     EXPECT_EQ(m_frame.m_commonGui.m_noticeLifetime, 800u);
-    for (CRVDXGui* gui : {&m_frame.m_commonGui, &m_frame.m_mainPageGui, &m_frame.m_characterPageGui,
-                          &m_frame.m_itemsPageGui})
+    for (CRVDXGui* gui :
+         {&m_frame.m_commonGui, &m_frame.m_mainPageGui, &m_frame.m_characterPageGui, &m_frame.m_itemsPageGui})
     {
         EXPECT_EQ(gui->m_device, device);
         EXPECT_EQ(gui->m_width, 800);

@@ -67,17 +67,20 @@ protected:
 TEST_F(SaveHostTest, ShowMessageIsAnOkBoxTitledWithTheProgram)
 {
     std::wstring seen;
-    std::thread user([&seen] {
-        HWND box = WaitForWindow(L"Quillmark");
-        if (box)
+    std::thread user(
+        [&seen]
         {
-            seen = FindChild(box, L"Static").texts;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-    });
+            HWND box = WaitForWindow(L"Quillmark");
+            if (box)
+            {
+                seen = FindChild(box, L"Static").texts;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }
+        });
     m_host.ShowMessage(L"载入失败：测试");
     user.join();
-    EXPECT_NE(seen.find(L"载入失败：测试"), std::wstring::npos) << "box texts: " << testing::PrintToString(seen);
+    EXPECT_NE(seen.find(L"载入失败：测试"), std::wstring::npos)
+        << "box texts: " << testing::PrintToString(seen);
 }
 
 TEST_F(SaveHostTest, OpenDialogReturnsTheChosenFileAndCancelReturnsNothing)
@@ -87,24 +90,28 @@ TEST_F(SaveHostTest, OpenDialogReturnsTheChosenFileAndCancelReturnsNothing)
     std::filesystem::path file = std::filesystem::path(folder) / L"quillmark-host-test.sav";
     std::ofstream(file) << "WRDRn";
 
-    std::thread user([&file] {
-        if (HWND dialog = WaitForWindow(L"Open"))
+    std::thread user(
+        [&file]
         {
-            HWND edit = FindChild(dialog, L"Edit").found;
-            SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        }
-    });
+            if (HWND dialog = WaitForWindow(L"Open"))
+            {
+                HWND edit = FindChild(dialog, L"Edit").found;
+                SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
+                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+            }
+        });
     std::filesystem::path chosen = m_host.ChooseFile(FileDialogKind::Open, L"M&B存档 (*.sav)|*.sav||");
     user.join();
     EXPECT_TRUE(std::filesystem::equivalent(chosen, file)) << chosen;
 
-    std::thread cancel([] {
-        if (HWND dialog = WaitForWindow(L"Open"))
+    std::thread cancel(
+        []
         {
-            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        }
-    });
+            if (HWND dialog = WaitForWindow(L"Open"))
+            {
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
     EXPECT_TRUE(m_host.ChooseFile(FileDialogKind::Open, L"M&B存档 (*.sav)|*.sav||").empty());
     cancel.join();
     std::filesystem::remove(file);
