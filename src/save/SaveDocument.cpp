@@ -3,6 +3,7 @@
 #include "SaveDocument.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ByteSearch.h"
 #include "Companions.h"
@@ -214,10 +215,14 @@ void CSaveDocument::EncodeSave()
 
 void CSaveDocument::SaveDocument()
 {
-    if (!IsLoaded())
+    if (IsLoaded())
     {
-        return;
+        WriteSave();
     }
+}
+
+bool CSaveDocument::WriteSave()
+{
     if (m_screen != nullptr)
     {
         m_screen->OnBeforeSave();
@@ -226,12 +231,13 @@ void CSaveDocument::SaveDocument()
     if (!WriteFileAtomically(m_path, m_data))
     {
         ShowMessage(MESSAGE_SAVE_FAILED);
-        return;
+        return false;
     }
     if (m_screen != nullptr)
     {
         m_screen->OnSaveWritten();
     }
+    return true;
 }
 
 void CSaveDocument::SaveDocumentAs()
@@ -245,6 +251,10 @@ void CSaveDocument::SaveDocumentAs()
     {
         return;
     }
-    m_path = path;
-    SaveDocument();
+    // A path that could not be written is not adopted: Save keeps writing where it did before.
+    std::filesystem::path previous = std::exchange(m_path, path);
+    if (!WriteSave())
+    {
+        m_path = std::move(previous);
+    }
 }

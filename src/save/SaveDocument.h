@@ -51,6 +51,8 @@ public:
 private:
     bool LocatePlayer();
     bool LocateCompanions(int32_t start);
+    // Hands over the screen's edits, encodes and writes m_data to m_path; false when the write failed.
+    bool WriteSave();
     void RefuseLoad(std::wstring_view message);
     void ShowMessage(std::wstring_view message);
 };

@@ -162,6 +162,7 @@ TEST_F(SaveWrite, AFailedWriteLeavesTheFileAndNoTemporaryBehind)
         m_document.SaveDocumentAs();
         EXPECT_EQ(m_host.m_messages, std::vector<std::wstring>{L"保存失败：无法写入文件。"});
         EXPECT_EQ(m_screen.m_events, std::vector<std::string>{"before"});
+        EXPECT_EQ(m_document.m_path, path); // Save still writes the file that was loaded
     }
     EXPECT_TRUE(std::filesystem::is_directory(m_folder / u8"folder.sav"));
     EXPECT_TRUE(std::filesystem::is_empty(m_folder / u8"folder.sav"));
