@@ -1,8 +1,8 @@
 // Measures one ProcessFrame of a container laid out like the character page after a load (its
 // 72 controls and 16 character-list labels) and what dominates it: variants without text,
 // without control quads and without both run interleaved in one process and are compared as
-// ratios. A second table times the same texts drawn by ID3DXFont alone, with no sprite (as the
-// pass draws them), through one shared sprite per text, and in one sprite batch. Prints tables;
+// ratios. A second table times the same texts drawn by ID3DXFont alone, with no sprite, through
+// the container's sprite per text (as the pass draws them), and in one sprite batch. Prints tables;
 // asserts nothing.
 #include "Gui.h"
 #include "GuiFrame.h"
@@ -184,7 +184,7 @@ void DrawTexts(const CRVDXGui& gui, int mode)
 
 void MeasureTextDrawing(const CRVDXGui& gui, IDirect3DDevice9* device, int rounds, int frames)
 {
-    const char* names[3] = {"no sprite (as the pass draws)", "shared sprite, Begin/End per text",
+    const char* names[3] = {"no sprite", "shared sprite, Begin/End per text (as the pass draws)",
                             "shared sprite, one batch"};
     std::vector<double> micros[3];
     for (int round = 0; round < rounds; ++round)
@@ -209,12 +209,12 @@ void MeasureTextDrawing(const CRVDXGui& gui, IDirect3DDevice9* device, int round
         }
     }
     std::printf("\nThe container's texts drawn by ID3DXFont alone, per frame:\n");
-    std::printf("%-44s %12s %10s\n", "way", "wall us", "ratio");
+    std::printf("%-54s %12s %10s\n", "way", "wall us", "ratio");
     const double base = Median(micros[0]);
     for (int mode = 0; mode < 3; ++mode)
     {
         const double wall = Median(micros[mode]);
-        std::printf("%-44s %12.1f %10.2f\n", names[mode], wall, wall / base);
+        std::printf("%-54s %12.1f %10.2f\n", names[mode], wall, wall / base);
     }
 }
 } // namespace

@@ -37,11 +37,25 @@ void DrawLook(CRVDXGui& gui, int quadIndex, IDirect3DTexture9* texture)
     SetAlphaBlend(gui.m_device, false);
 }
 
-void DrawControlText(ID3DXFont* font, const std::wstring& text, RECT rect, DWORD format, D3DCOLOR color)
+// Each text goes through the container's sprite in a batch of its own, so drawing order stays the
+// table order. Without a sprite ID3DXFont makes and frees one for every call, which under Wine
+// costs about three times as much.
+void DrawControlText(CRVDXGui& gui, ID3DXFont* font, const std::wstring& text, RECT rect, DWORD format,
+                     D3DCOLOR color)
 {
-    if (font && !text.empty())
+    if (!font || text.empty())
     {
-        font->DrawTextW(nullptr, text.c_str(), -1, &rect, format, color);
+        return;
+    }
+    ID3DXSprite* sprite = gui.m_sprite;
+    if (sprite && FAILED(sprite->Begin(D3DXSPRITE_ALPHABLEND)))
+    {
+        sprite = nullptr;
+    }
+    font->DrawTextW(sprite, text.c_str(), -1, &rect, format, color);
+    if (sprite)
+    {
+        sprite->End();
     }
 }
 
@@ -129,7 +143,7 @@ bool ProcessLabel(CRVDXGui& gui, CRVDXGUIControl& label, bool over, int leftButt
     {
         return false;
     }
-    DrawControlText(font, label.m_text, label.m_rect, label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
+    DrawControlText(gui, font, label.m_text, label.m_rect, label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
     return true;
 }
 
@@ -156,7 +170,7 @@ void ProcessButton(CRVDXGui& gui, CRVDXGUIControl& button, bool over, int leftBu
     {
         DrawLook(gui, quad, texture);
     }
-    DrawControlText(gui.FontAt(button.m_font), button.m_text, button.m_rect, TEXT_CENTRED,
+    DrawControlText(gui, gui.FontAt(button.m_font), button.m_text, button.m_rect, TEXT_CENTRED,
                     over ? button.m_hoverColor : button.m_color);
 }
 
@@ -195,7 +209,7 @@ bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton
     {
         return false;
     }
-    DrawControlText(font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
+    DrawControlText(gui, font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
     return true;
 }
 
@@ -213,7 +227,7 @@ void ProcessCheckBox(CRVDXGui& gui, CRVDXGUIControl& box, bool over, int leftBut
     }
     RECT textRect = box.m_rect;
     textRect.left += style ? style->m_width : 0;
-    DrawControlText(gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER,
+    DrawControlText(gui, gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER,
                     over ? box.m_hoverColor : box.m_color);
 }
 
@@ -271,7 +285,7 @@ void ProcessNotices(CRVDXGui& gui)
             notice.m_y = previous + 20;
         }
         previous = notice.m_y;
-        DrawControlText(font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP, notice.m_color);
+        DrawControlText(gui, font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP, notice.m_color);
         if (now - notice.m_created >= gui.m_noticeLifetime)
         {
             gui.m_notices.erase(gui.m_notices.begin() + static_cast<std::ptrdiff_t>(i));
