@@ -1,6 +1,7 @@
 // File reading and atomic replacement on POSIX systems: open/read, mkstemp, fsync and rename.
 // The Windows counterpart is FileIoWin32.cpp.
 #include "FileIo.h"
+#include "FileIoRead.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,9 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <new>
 #include <string>
 
 namespace
@@ -111,29 +110,14 @@ FileReadStatus ReadWholeFile(const std::filesystem::path& path, std::vector<uint
     {
         return FileReadStatus::CannotRead;
     }
-    if (status.st_size > INT32_MAX)
-    {
-        return FileReadStatus::TooLarge;
-    }
-    try
-    {
-        bytes.resize(size_t(status.st_size));
-    }
-    catch (const std::bad_alloc&)
-    {
-        return FileReadStatus::CannotRead;
-    }
-    if (!ReadFully(file.Get(), bytes.data(), bytes.size()))
-    {
-        bytes.clear();
-        return FileReadStatus::CannotRead;
-    }
-    return FileReadStatus::Ok;
+    return ReadSizedFile(status.st_size, bytes,
+                         [&](uint8_t* data, size_t count) { return ReadFully(file.Get(), data, count); });
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string name = ".";
     name += path.filename().string();
     name += ".XXXXXX";

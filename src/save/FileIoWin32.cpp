@@ -1,13 +1,12 @@
 // File reading and atomic replacement on Windows, through the wide-character API only, so no
 // path ever passes through a code page. The POSIX counterpart is FileIoPosix.cpp.
 #include "FileIo.h"
+#include "FileIoRead.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
-#include <new>
 #include <string>
 
 namespace
@@ -91,18 +90,21 @@ bool MatchesFile(HANDLE file, std::span<const uint8_t> bytes)
 
 bool WriteAndVerify(HANDLE file, std::span<const uint8_t> bytes)
 {
-    return WriteFully(file, bytes.data(), bytes.size()) && ::FlushFileBuffers(file) && MatchesFile(file, bytes);
+    return WriteFully(file, bytes.data(), bytes.size()) && ::FlushFileBuffers(file) &&
+           MatchesFile(file, bytes);
 }
 
 // Creates a new, unshared temporary file beside `path`; `temporary` receives its name.
 HANDLE CreateTemporaryFile(const std::filesystem::path& path, std::wstring& temporary)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(L".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(L".");
     const DWORD seed = ::GetCurrentProcessId() * 7919u + ::GetTickCount();
     for (DWORD attempt = 0; attempt < 100; ++attempt)
     {
-        temporary = (folder / (L"~" + path.filename().wstring() + L"." + std::to_wstring(seed + attempt) + L".tmp"))
-                        .wstring();
+        temporary =
+            (folder / (L"~" + path.filename().wstring() + L"." + std::to_wstring(seed + attempt) + L".tmp"))
+                .wstring();
         HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
@@ -119,11 +121,13 @@ bool MoveIntoPlace(const std::wstring& temporary, const std::filesystem::path& p
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-        ::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        ::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr))
     {
         return true;
     }
-    return ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return ::MoveFileExW(temporary.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 } // namespace
 
@@ -137,24 +141,8 @@ FileReadStatus ReadWholeFile(const std::filesystem::path& path, std::vector<uint
     {
         return FileReadStatus::CannotRead;
     }
-    if (size.QuadPart > INT32_MAX)
-    {
-        return FileReadStatus::TooLarge;
-    }
-    try
-    {
-        bytes.resize(size_t(size.QuadPart));
-    }
-    catch (const std::bad_alloc&)
-    {
-        return FileReadStatus::CannotRead;
-    }
-    if (!ReadFully(file.Get(), bytes.data(), bytes.size()))
-    {
-        bytes.clear();
-        return FileReadStatus::CannotRead;
-    }
-    return FileReadStatus::Ok;
+    return ReadSizedFile(size.QuadPart, bytes,
+                         [&](uint8_t* data, size_t count) { return ReadFully(file.Get(), data, count); });
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes)
