@@ -19,8 +19,14 @@ cp "$here"/regressions/search/* "$work/Search/"
 run() {
     local name=$1; shift
     echo "== $name: $seconds s"
-    "$build/fuzz/${name}Fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/fuzz/" "$@" "$work/$name" "$here/regressions/$(echo "$name" | tr A-Z a-z)"
+    # The fuzzer's progress lines go to a log; a crash shows its end, a clean run its totals.
+    if ! "$build/fuzz/${name}Fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$build/fuzz/" "$@" "$work/$name" "$here/regressions/$(echo "$name" | tr A-Z a-z)" \
+        >"$work/$name.log" 2>&1; then
+        tail -n 60 "$work/$name.log"
+        exit 1
+    fi
+    grep -E '^(stat::number_of_executed_units|stat::new_units_added|Done)' "$work/$name.log" || true
 }
 run LoadSave -dict="$here/load.dict" -max_len=65536
 run Search -max_len=4096
