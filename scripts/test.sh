@@ -7,7 +7,7 @@ cd "$top"
 bash scripts/setup.sh
 jobs=$(nproc)
 
-step() { printf '\n== %s ==\n' "$*"; }
+step() { printf "\n== %s (%s) ==\n" "$*" "$(date +%T)"; }
 
 step "native build and tests"
 cmake -S . -B build/native -DQM_BENCH=ON >/dev/null
