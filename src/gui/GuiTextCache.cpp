@@ -7,6 +7,8 @@
 #include "Gui.h"
 #include "GuiStateScope.h"
 
+#include <cstring>
+
 namespace
 {
 // Unclipped text may reach a little past its measured box (glyph overhangs).
@@ -41,6 +43,8 @@ CGuiTextCache& CGuiTextCache::operator=(CGuiTextCache&& other) noexcept
     {
         Release();
         m_texture = std::exchange(other.m_texture, nullptr);
+        m_quad = std::exchange(other.m_quad, nullptr);
+        m_quadCorner = other.m_quadCorner;
         m_key = std::move(other.m_key);
         m_failed = other.m_failed;
         m_area = other.m_area;
@@ -53,6 +57,7 @@ CGuiTextCache& CGuiTextCache::operator=(CGuiTextCache&& other) noexcept
 
 void CGuiTextCache::Release()
 {
+    ReleaseCom(m_quad);
     ReleaseCom(m_texture);
     m_key = TextKey{};
     m_failed = false;
@@ -112,6 +117,13 @@ bool CGuiTextCache::Render(IDirect3DDevice9* device, ID3DXSprite* sprite)
     }
     m_textureWidth = PowerOfTwoAtLeast(width);
     m_textureHeight = PowerOfTwoAtLeast(height);
+    // The quad's corners are written when it is first shown and again whenever the text moves.
+    if (FAILED(device->CreateVertexBuffer(GUI_QUAD_BYTES, D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY,
+                                          GUI_VERTEX_FVF, D3DPOOL_DEFAULT, &m_quad, nullptr)))
+    {
+        return false;
+    }
+    m_quadCorner = std::nullopt;
     if (FAILED(device->CreateTexture(m_textureWidth, m_textureHeight, 1, D3DUSAGE_RENDERTARGET,
                                      D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &m_texture, nullptr)))
     {
@@ -139,6 +151,7 @@ bool CGuiTextCache::Render(IDirect3DDevice9* device, ID3DXSprite* sprite)
     ReleaseCom(surface);
     if (!drawn)
     {
+        ReleaseCom(m_quad);
         ReleaseCom(m_texture);
         return false;
     }
@@ -166,9 +179,18 @@ bool CGuiTextCache::DrawWhiteText(IDirect3DDevice9* device, ID3DXSprite* sprite,
     return SUCCEEDED(sprite->End());
 }
 
-// Pixel centres sit half a texel off the texture's, hence the shift that makes the copy exact.
-void CGuiTextCache::ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DCOLOR color) const
+// Each frame draws one quad from a vertex buffer: under Wine DrawPrimitiveUP costs about as much
+// as the DrawTextW it replaces.
+void CGuiTextCache::ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DCOLOR color)
 {
+    if (!m_quadCorner || m_quadCorner->x != rect.left || m_quadCorner->y != rect.top)
+    {
+        if (!FillQuad(rect))
+        {
+            return;
+        }
+        m_quadCorner = POINT{rect.left, rect.top};
+    }
     static const GuiStateValue<D3DRENDERSTATETYPE> blend[] = {
         {D3DRS_ALPHABLENDENABLE, TRUE},
         {D3DRS_SRCBLEND, D3DBLEND_ONE},
@@ -186,6 +208,28 @@ void CGuiTextCache::ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DC
     stageScope.Apply();
     device->SetRenderState(D3DRS_TEXTUREFACTOR, Premultiply(color));
 
+    DWORD fvf = 0;
+    device->GetFVF(&fvf);
+    IDirect3DBaseTexture9* texture = nullptr;
+    device->GetTexture(0, &texture);
+    IDirect3DVertexBuffer9* stream = nullptr;
+    UINT offset = 0;
+    UINT stride = 0;
+    device->GetStreamSource(0, &stream, &offset, &stride);
+    device->SetTexture(0, m_texture);
+    device->SetFVF(GUI_VERTEX_FVF);
+    device->SetStreamSource(0, m_quad, 0, sizeof(GuiVertex));
+    device->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
+    device->SetStreamSource(0, stream, offset, stride);
+    device->SetTexture(0, texture);
+    device->SetFVF(fvf);
+    ReleaseCom(stream);
+    ReleaseCom(texture);
+}
+
+// Pixel centres sit half a texel off the texture's, hence the shift that makes the copy exact.
+bool CGuiTextCache::FillQuad(const RECT& rect) const
+{
     const RECT area = {rect.left + m_area.left, rect.top + m_area.top, rect.left + m_area.right,
                        rect.top + m_area.bottom};
     const GuiUv uv{0.0f, 0.0f,
@@ -198,14 +242,12 @@ void CGuiTextCache::ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DC
         vertex.x -= 0.5f;
         vertex.y -= 0.5f;
     }
-    DWORD fvf = 0;
-    device->GetFVF(&fvf);
-    IDirect3DBaseTexture9* previous = nullptr;
-    device->GetTexture(0, &previous);
-    device->SetTexture(0, m_texture);
-    device->SetFVF(GUI_VERTEX_FVF);
-    device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, vertices, sizeof(GuiVertex));
-    device->SetTexture(0, previous);
-    device->SetFVF(fvf);
-    ReleaseCom(previous);
+    void* data = nullptr;
+    if (FAILED(m_quad->Lock(0, GUI_QUAD_BYTES, &data, D3DLOCK_DISCARD)))
+    {
+        return false;
+    }
+    std::memcpy(data, vertices, GUI_QUAD_BYTES);
+    m_quad->Unlock();
+    return true;
 }

@@ -5,6 +5,7 @@
 
 #include <d3dx9core.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -44,9 +45,12 @@ private:
 
     bool Render(IDirect3DDevice9* device, ID3DXSprite* sprite);
     bool DrawWhiteText(IDirect3DDevice9* device, ID3DXSprite* sprite, RECT textRect) const;
-    void ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DCOLOR color) const;
+    void ShowTexture(IDirect3DDevice9* device, const RECT& rect, D3DCOLOR color);
+    bool FillQuad(const RECT& rect) const;
 
     IDirect3DTexture9* m_texture = nullptr;
+    IDirect3DVertexBuffer9* m_quad = nullptr;
+    std::optional<POINT> m_quadCorner; // the text rectangle's corner the quad was written for
     TextKey m_key;
     bool m_failed = false;      // this key could not be drawn into a texture: the caller draws it
     RECT m_area = {0, 0, 0, 0}; // texture pixels in use, relative to the text rectangle's corner
