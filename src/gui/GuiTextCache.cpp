@@ -127,6 +127,7 @@ bool CGuiTextCache::Render(IDirect3DDevice9* device, ID3DXSprite* sprite)
     if (FAILED(device->CreateTexture(m_textureWidth, m_textureHeight, 1, D3DUSAGE_RENDERTARGET,
                                      D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &m_texture, nullptr)))
     {
+        ReleaseCom(m_quad);
         return false;
     }
     IDirect3DSurface9* surface = nullptr;

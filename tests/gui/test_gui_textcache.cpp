@@ -42,6 +42,20 @@ protected:
         return green;
     }
 
+    // Pixels of the last capture (on black) that are not black in [left, right) x [top, bottom).
+    int CountLit(int left, int top, int right, int bottom) const
+    {
+        int lit = 0;
+        for (int y = top; y < bottom; ++y)
+        {
+            for (int x = left; x < right; ++x)
+            {
+                lit += PixelAt(x, y) != 0xFF000000;
+            }
+        }
+        return lit;
+    }
+
     int m_font = -1;
 };
 
@@ -119,6 +133,23 @@ TEST_F(TextCacheTest, HoverColourReusesTheTextureAndATextChangeDrawsItAnew)
     label->m_text.clear();
     RenderAndCapture(-1, -1);
     EXPECT_EQ(label->m_textCache.Texture(), nullptr);
+}
+
+TEST_F(TextCacheTest, ClippedTextStaysInsideItsRectangleAndRisingNoticesAreShownWhereTheyAre)
+{
+    AddLabel(0, L"很长很长很长很长的一行", RECT{100, 100, 140, 120}, 0xFFFFFFFF, true);
+    m_gui.AddNotice(L"已保存", 0xFFFFFFFF);
+    RenderAndCapture(-1, -1);
+    EXPECT_GT(CountLit(100, 119, 140, 139), 20);
+    EXPECT_EQ(CountLit(0, 115, 100, 145) + CountLit(140, 115, 300, 145), 0);
+    EXPECT_GT(CountLit(0, 600, 200, CANVAS_HEIGHT), 20);
+
+    CTestClock::Advance(200); // one pixel per 5 ms
+    RenderAndCapture(-1, -1);
+    ASSERT_EQ(m_gui.m_notices[0].m_y, 560);
+    EXPECT_GT(CountLit(0, 560, 200, 582), 20);
+    EXPECT_EQ(CountLit(0, 582, 200, CANVAS_HEIGHT), 0);
+    EXPECT_EQ(m_gui.m_notices[0].m_textCache.RenderCount(), 1);
 }
 
 TEST_F(TextCacheTest, RemovedListLabelsAndExpiredNoticesGiveBackTheirTextures)
