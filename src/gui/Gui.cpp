@@ -238,7 +238,7 @@ void CRVDXGui::ClearListLabels()
 void CRVDXGui::AddNotice(const std::wstring& text, D3DCOLOR color)
 {
     const DWORD now = GuiTickCount();
-    m_notices.push_back(CRVDXGUINotice{text, color, now, now, m_height});
+    m_notices.push_back(CRVDXGUINotice{text, color, now, now, m_height, {}});
 }
 
 void CRVDXGui::ReleaseAll()
@@ -265,6 +265,10 @@ void CRVDXGui::ReleaseAll()
         ReleaseCom(style.m_texture);
     }
     m_styles.clear();
+    for (CRVDXGUINotice& notice : m_notices)
+    {
+        notice.m_textCache.Release();
+    }
     if (m_sprite)
     {
         m_sprite->OnLostDevice();

@@ -77,7 +77,8 @@ public:
     void ClearListLabels();
     // Appends a floating notice that starts at the canvas bottom.
     void AddNotice(const std::wstring& text, D3DCOLOR color);
-    // Releases every texture, quad, font, control, style and the sprite; counts become 0.
+    // Releases every texture, quad, font, control, style and the sprite; counts become 0. Notices
+    // stay, without their text textures.
     void ReleaseAll();
 
     int FontCount() const { return static_cast<int>(m_fonts.size()); }

@@ -2,6 +2,8 @@
 // floating notice. Plain data with defaults; the container creates and releases their textures.
 #pragma once
 
+#include "GuiTextCache.h"
+
 #include <d3d9.h>
 
 #include <string>
@@ -55,13 +57,15 @@ public:
     IDirect3DTexture9* m_texture = nullptr;
     IDirect3DTexture9* m_pressedTexture = nullptr;
     IDirect3DTexture9* m_hoverTexture = nullptr;
+    CGuiTextCache m_textCache; // the drawn m_text; released with the control
 };
 
 struct CRVDXGUINotice
 {
     std::wstring m_text;
     D3DCOLOR m_color = 0;
-    DWORD m_created = 0;  // tick count when added
-    DWORD m_lastMove = 0; // tick count of the last upward move
-    int m_y = 0;          // canvas y of the text's top
+    DWORD m_created = 0;       // tick count when added
+    DWORD m_lastMove = 0;      // tick count of the last upward move
+    int m_y = 0;               // canvas y of the text's top
+    CGuiTextCache m_textCache; // released with the notice
 };

@@ -37,13 +37,19 @@ void DrawLook(CRVDXGui& gui, int quadIndex, IDirect3DTexture9* texture)
     SetAlphaBlend(gui.m_device, false);
 }
 
-// Each text goes through the container's sprite in a batch of its own, so drawing order stays the
-// table order. Without a sprite ID3DXFont makes and frees one for every call, which under Wine
-// costs about three times as much.
-void DrawControlText(CRVDXGui& gui, ID3DXFont* font, const std::wstring& text, RECT rect, DWORD format,
-                     D3DCOLOR color)
+// A text is drawn into a texture once and shown as a tinted quad from then on, in table order.
+// When that is not possible it goes through the container's sprite in a batch of its own: without
+// a sprite ID3DXFont makes and frees one for every call, which under Wine costs about three times
+// as much.
+void DrawControlText(CRVDXGui& gui, CGuiTextCache& cache, ID3DXFont* font, const std::wstring& text,
+                     RECT rect, DWORD format, D3DCOLOR color)
 {
     if (!font || text.empty())
+    {
+        cache.Release();
+        return;
+    }
+    if (cache.ShowText(gui.m_device, gui.m_sprite, font, text, rect, format, color))
     {
         return;
     }
@@ -143,7 +149,8 @@ bool ProcessLabel(CRVDXGui& gui, CRVDXGUIControl& label, bool over, int leftButt
     {
         return false;
     }
-    DrawControlText(gui, font, label.m_text, label.m_rect, label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
+    DrawControlText(gui, label.m_textCache, font, label.m_text, label.m_rect,
+                    label.m_option ? TEXT_CENTRED : DT_NOCLIP, color);
     return true;
 }
 
@@ -170,8 +177,8 @@ void ProcessButton(CRVDXGui& gui, CRVDXGUIControl& button, bool over, int leftBu
     {
         DrawLook(gui, quad, texture);
     }
-    DrawControlText(gui, gui.FontAt(button.m_font), button.m_text, button.m_rect, TEXT_CENTRED,
-                    over ? button.m_hoverColor : button.m_color);
+    DrawControlText(gui, button.m_textCache, gui.FontAt(button.m_font), button.m_text, button.m_rect,
+                    TEXT_CENTRED, over ? button.m_hoverColor : button.m_color);
 }
 
 bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton, wchar_t& typedChar)
@@ -209,7 +216,7 @@ bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton
     {
         return false;
     }
-    DrawControlText(gui, font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
+    DrawControlText(gui, edit.m_textCache, font, edit.m_text, edit.m_rect, TEXT_CENTRED, edit.m_color);
     return true;
 }
 
@@ -227,7 +234,7 @@ void ProcessCheckBox(CRVDXGui& gui, CRVDXGUIControl& box, bool over, int leftBut
     }
     RECT textRect = box.m_rect;
     textRect.left += style ? style->m_width : 0;
-    DrawControlText(gui, gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER,
+    DrawControlText(gui, box.m_textCache, gui.FontAt(box.m_font), box.m_text, textRect, DT_VCENTER,
                     over ? box.m_hoverColor : box.m_color);
 }
 
@@ -285,7 +292,8 @@ void ProcessNotices(CRVDXGui& gui)
             notice.m_y = previous + 20;
         }
         previous = notice.m_y;
-        DrawControlText(gui, font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP, notice.m_color);
+        DrawControlText(gui, notice.m_textCache, font, notice.m_text, RECT{5, notice.m_y, 0, 0}, DT_NOCLIP,
+                        notice.m_color);
         if (now - notice.m_created >= gui.m_noticeLifetime)
         {
             gui.m_notices.erase(gui.m_notices.begin() + static_cast<std::ptrdiff_t>(i));
