@@ -28,6 +28,24 @@ protected:
         return label;
     }
 
+    // The text textures of the first two controls and the first notice, each given one more
+    // reference so that a test can see them released: the last Release then answers 0.
+    std::vector<IDirect3DTexture9*> HoldTextTextures()
+    {
+        std::vector<IDirect3DTexture9*> held;
+        for (IDirect3DTexture9* texture : {m_gui.m_controls[0]->m_textCache.Texture(),
+                                           m_gui.m_controls[1]->m_textCache.Texture(),
+                                           m_gui.m_notices[0].m_textCache.Texture()})
+        {
+            if (texture)
+            {
+                texture->AddRef();
+                held.push_back(texture);
+            }
+        }
+        return held;
+    }
+
     // The largest green channel in the area of the labels the tests hover over.
     int BrightestGreen() const
     {
@@ -158,14 +176,8 @@ TEST_F(TextCacheTest, RemovedListLabelsAndExpiredNoticesGiveBackTheirTextures)
     AddLabel(GUI_LIST_LABEL_ID, L"同伴二", RECT{575, 302, 767, 317}, 0xFF5B3E27, false);
     m_gui.AddNotice(L"已保存", 0xFFFFFFFF);
     RenderAndCapture(-1, -1);
-    std::vector<IDirect3DTexture9*> held = {m_gui.m_controls[0]->m_textCache.Texture(),
-                                            m_gui.m_controls[1]->m_textCache.Texture(),
-                                            m_gui.m_notices[0].m_textCache.Texture()};
-    for (IDirect3DTexture9* texture : held)
-    {
-        ASSERT_NE(texture, nullptr);
-        texture->AddRef();
-    }
+    const std::vector<IDirect3DTexture9*> held = HoldTextTextures();
+    ASSERT_EQ(held.size(), 3u);
     m_gui.ClearListLabels();
     EXPECT_EQ(held[0]->Release(), 0u);
     EXPECT_EQ(held[1]->Release(), 0u);
@@ -186,14 +198,8 @@ TEST_F(TextCacheTest, ReleaseAllLeavesNoTextTextureBehind)
     AddLabel(0, L"完成", RECT{685, 555, 785, 590}, 0xFF090807, true);
     m_gui.AddNotice(L"已保存", 0xFFFFFFFF);
     RenderAndCapture(-1, -1);
-    std::vector<IDirect3DTexture9*> held = {m_gui.m_controls[0]->m_textCache.Texture(),
-                                            m_gui.m_controls[1]->m_textCache.Texture(),
-                                            m_gui.m_notices[0].m_textCache.Texture()};
-    for (IDirect3DTexture9* texture : held)
-    {
-        ASSERT_NE(texture, nullptr);
-        texture->AddRef();
-    }
+    const std::vector<IDirect3DTexture9*> held = HoldTextTextures();
+    ASSERT_EQ(held.size(), 3u);
     m_gui.ReleaseAll();
     for (IDirect3DTexture9* texture : held)
     {
