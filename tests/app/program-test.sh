@@ -63,6 +63,20 @@ check_about() { # HOW
     expect "$1" "$about" "control=SysLink|1000|<a>Quillmark 主页</a>"
 }
 
+# Closes the About box with KEY (Escape or Return) and checks that it is gone.
+close_about() { # KEY
+    xdotool key "$1"
+    probe gone "关于 Quillmark" 10000 || fail "$1 does not close the About box"
+}
+
+# Alt+F4 ends the program at once: no question, exit code 0.
+close_with_alt_f4() {
+    focus_main
+    xdotool key alt+F4
+    wait_exit 20
+    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
+}
+
 CYAN="srgb(0,255,255)"
 
 case $mode in
@@ -98,15 +112,13 @@ window)
     sleep 0.3
     xdotool key a
     check_about "About from the menu"
-    xdotool key Escape
-    probe gone "关于 Quillmark" 10000 || fail "Esc does not close the About box"
+    close_about Escape
 
     # About from the toolbar's seventh button: 16 x 15 images make 23-pixel buttons and
     # separators are 8 pixels wide, so its centre is 120 pixels from the toolbar's left edge.
     xdotool mousemove $((tl + 120)) $((tt + 12)) click 1
     check_about "About from the toolbar"
-    xdotool key Return
-    probe gone "关于 Quillmark" 10000 || fail "Enter does not close the About box"
+    close_about Return
 
     # The new, cut, copy and paste buttons and the accelerator keys reach no handler: nothing
     # opens and the program goes on.
@@ -135,14 +147,9 @@ window)
     expect "shown again" "$again" "rect=100,100,910,770"
     probe command 57664
     check_about "About after showing again"
-    xdotool key Escape
-    probe gone "关于 Quillmark" 10000 || fail "Esc does not close the About box"
+    close_about Escape
 
-    # Alt+F4 ends the program at once: no question, exit code 0.
-    focus_main
-    xdotool key alt+F4
-    wait_exit 20
-    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
+    close_with_alt_f4
     ;;
 no-d3dx)
     start_app "$exe" "mscoree,mshtml=;d3dx9_43="
@@ -173,12 +180,8 @@ no-device)
     # The window still works: the About box opens and closes, and Alt+F4 ends the program.
     probe command 57664
     check_about "About without a device"
-    xdotool key Escape
-    probe gone "关于 Quillmark" 10000 || fail "Esc does not close the About box"
-    focus_main
-    xdotool key alt+F4
-    wait_exit 20
-    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
+    close_about Escape
+    close_with_alt_f4
     ;;
 *)
     echo "unknown mode $mode"
