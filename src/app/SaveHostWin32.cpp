@@ -70,9 +70,22 @@ std::filesystem::path CWin32SaveHost::ChooseFile(FileDialogKind kind, std::wstri
     return path;
 }
 
+namespace
+{
+int ShowMessageBox(std::wstring_view text, UINT buttons)
+{
+    const std::wstring message(text);
+    return MessageBoxW(GetOwnerWindow(), message.c_str(), LoadResString(IDR_MAINFRAME).c_str(),
+                       buttons | MB_ICONEXCLAMATION);
+}
+} // namespace
+
 void CWin32SaveHost::ShowMessage(std::wstring_view text)
 {
-    std::wstring message(text);
-    MessageBoxW(GetOwnerWindow(), message.c_str(), LoadResString(IDR_MAINFRAME).c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(text, MB_OK);
+}
+
+bool CWin32SaveHost::AskYesNo(std::wstring_view text)
+{
+    return ShowMessageBox(text, MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }

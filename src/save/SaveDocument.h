@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "CharacterRecord.h"
+#include "FileIo.h"
 #include "SaveHost.h"
+#include "SaveParse.h"
 
 inline constexpr std::wstring_view SAVE_FILE_FILTER = L"M&B存档 (*.sav)|*.sav||";
-inline constexpr int COMPANION_SLOTS = 32; // list positions 1 .. 15 are used
 
 class CSaveDocument
 {
@@ -25,9 +26,10 @@ public:
     // The Load command: asks the host for a file and loads it.
     void LoadSave();
     // Loads the file at `path` (what LoadSave does once a file is chosen).
-    void LoadSaveFile(const std::filesystem::path& path);
-    // Loads a save from bytes already in memory; `path` becomes m_path on success.
-    void LoadSaveBytes(const std::filesystem::path& path, std::vector<uint8_t> bytes);
+    bool LoadSaveFile(const std::filesystem::path& path);
+    // Loads a save from bytes already in memory, read from `path` when it had `stamp`. All or
+    // nothing: a refused save leaves the loaded one, its records and the screen as they were.
+    bool LoadSaveBytes(const std::filesystem::path& path, std::vector<uint8_t> bytes, const CFileStamp& stamp = {});
 
     void SaveDocument();
     void SaveDocumentAs();
@@ -47,12 +49,16 @@ public:
     int32_t m_companionCount = 0;
     bool m_headerFlag = false;
     ISaveHost* m_host = nullptr; // not owned; null: no dialogs, messages go nowhere
+    bool m_makeBackups = true;    // copy a file to FILE.bak before its first overwrite after a load
 
 private:
-    bool LocatePlayer();
-    bool LocateCompanions(int32_t start);
-    // Hands over the screen's edits, encodes and writes m_data to m_path; false when the write failed.
-    bool WriteSave();
-    void RefuseLoad(std::wstring_view message);
+    // Checks the overwrite of `target`, makes its backup, hands over the screen's edits, encodes
+    // and writes m_data there; false when nothing was written.
+    bool WriteSave(const std::filesystem::path& target);
+    bool MayOverwrite(const std::filesystem::path& target);
+    bool BackUp(const std::filesystem::path& target);
     void ShowMessage(std::wstring_view message);
+
+    CFileStamp m_savedStamp; // m_path as this program last read or wrote it
+    std::vector<std::filesystem::path> m_backedUp; // files backed up since the load
 };

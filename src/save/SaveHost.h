@@ -1,5 +1,5 @@
 // The narrow interfaces through which the save document reaches the user and the editor screen:
-// file dialogs and message boxes (ISaveHost), and the screen's side of the load and save reports.
+// file dialogs, message boxes and questions (ISaveHost), and the screen's side of the load and save reports.
 #pragma once
 
 #include <filesystem>
@@ -19,6 +19,8 @@ class ISaveHost
 public:
     virtual std::filesystem::path ChooseFile(FileDialogKind kind, std::wstring_view filter) = 0; // empty = cancelled
     virtual void ShowMessage(std::wstring_view text) = 0; // modal OK box, exclamation icon, app title
+    // Modal Yes/No question, exclamation icon, app title, No as the default; true for Yes.
+    virtual bool AskYesNo(std::wstring_view text) = 0;
 
 protected:
     ~ISaveHost() = default;

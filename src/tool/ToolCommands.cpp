@@ -22,6 +22,7 @@ struct CToolOptions
     std::string m_file;
     bool m_json = false;
     std::string m_output;
+    bool m_noBackup = false;
     std::string m_character = "0";
     std::map<std::string, std::string> m_numbers; // option name -> its text
     std::vector<std::string> m_skills;
@@ -138,6 +139,7 @@ int RunSet(const CToolOptions& options, std::ostream& out, std::ostream& errors)
         errors << "没有这个人物：" << options.m_character << '\n';
         return EXIT_USAGE;
     }
+    document.m_makeBackups = !options.m_noBackup;
     ApplyEdits(edits, position == 0 ? document.m_player : document.m_companions[size_t(position)], document);
 
     if (options.m_output.empty())
@@ -171,6 +173,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
     CLI::App* set = app.add_subcommand("set", "修改一个人物并保存");
     set->add_option("FILE", options.m_file, "存档文件")->required();
     set->add_option("--output", options.m_output, "另存为此文件（默认覆盖 FILE）");
+    set->add_flag("--no-backup", options.m_noBackup, "覆盖文件之前不把它备份为 FILE.bak");
     set->add_option("--character", options.m_character, "人物：序号 0 .. 15 或名字（默认 0，玩家）");
     for (const CNumberOption& option : NUMBER_OPTIONS)
     {

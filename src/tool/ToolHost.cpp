@@ -13,6 +13,12 @@ void CToolHost::ShowMessage(std::wstring_view text)
     m_errors << EncodeUtf8(text) << '\n';
 }
 
+bool CToolHost::AskYesNo(std::wstring_view text)
+{
+    m_errors << EncodeUtf8(text) << "（否）\n";
+    return false;
+}
+
 void CToolHost::OnCharacterListReset()
 {
     m_located.clear();

@@ -14,6 +14,8 @@ public:
 
     std::filesystem::path ChooseFile(FileDialogKind kind, std::wstring_view filter) override;
     void ShowMessage(std::wstring_view text) override;
+    // Nobody is there to answer: the question is printed and answered No.
+    bool AskYesNo(std::wstring_view text) override;
 
     void OnCharacterListReset() override;
     void OnCharacterLocated(int position, CCharacterRecord& record) override;

@@ -30,11 +30,18 @@ public:
         return choice;
     }
     void ShowMessage(std::wstring_view text) override { m_messages.emplace_back(text); }
+    bool AskYesNo(std::wstring_view text) override
+    {
+        m_questions.emplace_back(text);
+        return m_answerYes;
+    }
 
     std::deque<std::filesystem::path> m_choices; // answers in order; none left = cancelled
     std::vector<FileDialogKind> m_asked;
     std::vector<std::wstring> m_filters;
     std::vector<std::wstring> m_messages;
+    std::vector<std::wstring> m_questions;
+    bool m_answerYes = false;
 };
 
 class CRecordingScreen : public ISaveScreen

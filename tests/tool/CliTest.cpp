@@ -205,6 +205,21 @@ TEST_F(Cli, SetWithOutputLeavesTheInputAlone)
     EXPECT_EQ(loaded.m_document.m_player.m_strength, 31);
 }
 
+TEST_F(Cli, SetInPlaceKeepsABackupUnlessToldNotTo)
+{
+    const std::filesystem::path path = WriteSave(u8"备份.sav", MakeFixtureOptions(104));
+    const std::filesystem::path backup = m_folder / u8"备份.sav.bak";
+    CToolRun run = Run({"set", Utf8Path(path), "--strength", "32"});
+    ASSERT_EQ(run.m_exitCode, 0) << run.m_errors;
+    EXPECT_TRUE(SameBytes(m_save.m_bytes, ReadBytes(backup)));
+
+    std::filesystem::remove(backup);
+    run = Run({"set", Utf8Path(path), "--strength", "33", "--no-backup"});
+    ASSERT_EQ(run.m_exitCode, 0) << run.m_errors;
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    EXPECT_EQ(CLoaded(path).m_document.m_player.m_strength, 33);
+}
+
 TEST_F(Cli, RefusesBadOptionsWithExitTwoBeforeWriting)
 {
     const std::vector<std::vector<std::string>> rows = {
