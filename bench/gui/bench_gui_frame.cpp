@@ -283,7 +283,7 @@ int main()
         QueryPerformanceFrequency(&frequency);
         constexpr int ROUNDS = 4; // the first round warms the glyph caches and is not counted
         constexpr int FRAMES = 32;
-        wchar_t typed = 0;
+        std::wstring typed;
         int leftButton = BUTTON_UP;
         for (int round = 0; round < ROUNDS; ++round)
         {

@@ -1,5 +1,7 @@
 // CChildView: the child window over the frame's client area that the Direct3D device draws on.
-// It draws nothing itself; a paint message asks the frame for a frame.
+// It draws nothing itself and keeps no state: a paint message asks the frame for a frame, mouse
+// and character messages become the frame's input for the next GUI pass, and the keys C, I, Esc
+// and F12 change the page or save.
 #pragma once
 
 #include "Wnd.h"
@@ -12,4 +14,9 @@ protected:
 
 private:
     LRESULT OnPaint();
+    LRESULT OnKeyDown(WPARAM key);
+    LRESULT OnChar(WPARAM character);
+    LRESULT OnMouseMove(LPARAM position);
+    LRESULT OnLButtonDown(LPARAM position);
+    LRESULT OnLButtonUp(LPARAM position);
 };

@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include <new>
 
@@ -17,10 +18,16 @@ namespace
 // The frame's resource style: overlapped window plus the add-to-title flag; PreCreateWindow
 // narrows it.
 constexpr DWORD LOAD_FRAME_STYLE = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
-constexpr int FRAME_X = 100;
-constexpr int FRAME_Y = 100;
-constexpr int FRAME_WIDTH = 810;
-constexpr int FRAME_HEIGHT = 670;
+
+// The save named by the first command-line argument, if there is one.
+std::wstring SaveToOpen()
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring path = arguments && count > 1 ? arguments[1] : L"";
+    LocalFree(arguments);
+    return path;
+}
 } // namespace
 
 CMainApp::CMainApp()
@@ -57,10 +64,14 @@ BOOL CMainApp::InitInstance()
         return FALSE;
     }
     HWND frame = m_frame->GetSafeHwnd();
-    SetWindowPos(frame, HWND_TOP, FRAME_X, FRAME_Y, FRAME_WIDTH, FRAME_HEIGHT,
-                 SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    m_frame->PlaceAndShow();
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
+    // Opened once the screen exists, exactly as a file chosen in the Open dialog.
+    if (const std::wstring path = SaveToOpen(); !path.empty())
+    {
+        TheDocument().LoadSaveFile(path);
+    }
     return TRUE;
 }
 

@@ -5,7 +5,10 @@
 #include "ComRelease.h"
 #include "FrameworkIds.h"
 #include "ResString.h"
+#include "TheDocument.h"
 #include "resource.h"
+
+#include <shellapi.h>
 
 namespace
 {
@@ -22,15 +25,14 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
+    if (TheDocument().m_screen == this)
+    {
+        TheDocument().m_screen = nullptr;
+    }
     // Normally WM_DESTROY has released these already.
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
     ReleaseCom(m_d3d);
-}
-
-void CMainFrame::OnGuiEvent(int, int, CRVDXGUIControl&)
-{
-    // The controls built so far (the logo button) carry no command yet.
 }
 
 void CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
@@ -69,6 +71,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW&)
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    DragAcceptFiles(m_hWnd, TRUE);
     return 0;
 }
 

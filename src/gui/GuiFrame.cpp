@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "Gui.h"
 #include "GuiDraw.h"
+#include "GuiTyping.h"
 
 #include <algorithm>
 
@@ -101,30 +102,6 @@ bool ChooseTexture(const CRVDXGui& gui, const CRVDXGUIControl& control, IDirect3
     return style != nullptr;
 }
 
-void TypeCharacter(CRVDXGUIControl& edit, wchar_t& typedChar)
-{
-    if (typedChar == 0)
-    {
-        return;
-    }
-    if (typedChar == L'\b')
-    {
-        if (!edit.m_text.empty())
-        {
-            edit.m_text.pop_back();
-        }
-    }
-    else if (!edit.m_option || (typedChar >= L'0' && typedChar <= L'9'))
-    {
-        // -1 compares as the largest unsigned value: no limit.
-        if (edit.m_text.size() < static_cast<size_t>(static_cast<unsigned>(edit.m_maxLength)))
-        {
-            edit.m_text.push_back(typedChar);
-        }
-    }
-    typedChar = 0;
-}
-
 // Returns false when the control is not to be reported in this pass.
 bool ProcessLabel(CRVDXGui& gui, CRVDXGUIControl& label, bool over, int leftButton, int& event)
 {
@@ -181,7 +158,7 @@ void ProcessButton(CRVDXGui& gui, CRVDXGUIControl& button, bool over, int leftBu
                     TEXT_CENTRED, over ? button.m_hoverColor : button.m_color);
 }
 
-bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton, wchar_t& typedChar)
+bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton, std::wstring& typedText)
 {
     if (over && leftButton == BUTTON_PRESSED)
     {
@@ -201,7 +178,8 @@ bool ProcessEdit(CRVDXGui& gui, CRVDXGUIControl& edit, bool over, int leftButton
         {
             DrawLook(gui, edit.m_pressedQuad, texture);
         }
-        TypeCharacter(edit, typedChar);
+        TypeInto(edit.m_text, typedText, edit.m_option, edit.m_maxLength);
+        typedText.clear();
     }
     else
     {
@@ -238,7 +216,8 @@ void ProcessCheckBox(CRVDXGui& gui, CRVDXGUIControl& box, bool over, int leftBut
                     over ? box.m_hoverColor : box.m_color);
 }
 
-void ProcessControl(CRVDXGui& gui, CRVDXGUIControl& control, wchar_t& typedChar, int leftButton, int x, int y)
+void ProcessControl(CRVDXGui& gui, CRVDXGUIControl& control, std::wstring& typedText, int leftButton, int x,
+                    int y)
 {
     const bool over = IsOver(control.m_rect, x, y);
     int event = GUI_EVENT_NONE;
@@ -251,7 +230,7 @@ void ProcessControl(CRVDXGui& gui, CRVDXGUIControl& control, wchar_t& typedChar,
     {
     case GUI_TYPE_LABEL: report = ProcessLabel(gui, control, over, leftButton, event); break;
     case GUI_TYPE_BUTTON: ProcessButton(gui, control, over, leftButton, event); break;
-    case GUI_TYPE_EDIT: report = ProcessEdit(gui, control, over, leftButton, typedChar); break;
+    case GUI_TYPE_EDIT: report = ProcessEdit(gui, control, over, leftButton, typedText); break;
     case GUI_TYPE_CHECKBOX: ProcessCheckBox(gui, control, over, leftButton, event); break;
     case GUI_TYPE_LISTBOX:
         if (auto* listBox = dynamic_cast<CRVDXGUIListBox*>(&control))
@@ -321,7 +300,7 @@ void AgeButtonState(int& leftButton)
 }
 } // namespace
 
-void ProcessFrame(CRVDXGui* gui, wchar_t& typedChar, int& leftButton, int x, int y)
+void ProcessFrame(CRVDXGui* gui, std::wstring& typedText, int& leftButton, int x, int y)
 {
     if (!gui || !gui->m_device)
     {
@@ -338,7 +317,7 @@ void ProcessFrame(CRVDXGui* gui, wchar_t& typedChar, int& leftButton, int x, int
     {
         if (CRVDXGUIControl* control = gui->m_controls[i].get())
         {
-            ProcessControl(*gui, *control, typedChar, leftButton, x, y);
+            ProcessControl(*gui, *control, typedText, leftButton, x, y);
         }
     }
     ProcessNotices(*gui);

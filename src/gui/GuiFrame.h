@@ -2,9 +2,12 @@
 // moves its notices and ages the shared left-button state. Call between BeginScene and EndScene.
 #pragma once
 
+#include <string>
+
 class CRVDXGui;
 
-// typedChar: the last typed UTF-16 unit (0 = none), cleared when a focused edit box takes it;
+// typedText: the characters typed since the last frame, in order; the first focused edit box
+// takes them all and empties it;
 // leftButton: BUTTON_UP / BUTTON_PRESSED / BUTTON_HELD, promoted by the pass; x, y: pointer in
 // canvas pixels.
-void ProcessFrame(CRVDXGui* gui, wchar_t& typedChar, int& leftButton, int x, int y);
+void ProcessFrame(CRVDXGui* gui, std::wstring& typedText, int& leftButton, int x, int y);

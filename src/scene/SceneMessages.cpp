@@ -1,7 +1,8 @@
 // The main frame's window procedure for the scene: the first show sets up the device and the
-// scene, paints render a frame, the program cursor covers the window, destruction releases the
-// device. Everything else goes to the framework. A window shown by SetWindowPos gets no
-// WM_SHOWWINDOW (so it is under Wine at start-up), hence the set-up also follows that show.
+// scene, paints render a frame, the program cursor covers the window, a dropped file is opened,
+// destruction releases the device. Everything else goes to the framework. A window shown by
+// SetWindowPos gets no WM_SHOWWINDOW (so it is under Wine at start-up), hence the set-up also
+// follows that show.
 #include "MainFrame.h"
 
 #include "ComRelease.h"
@@ -15,6 +16,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(wParam, lParam);
     case WM_PAINT: return OnPaint(wParam, lParam);
     case WM_SETCURSOR: return OnSetCursor();
+    case WM_DROPFILES: return OnDropFiles(wParam);
     case WM_DESTROY: return OnDestroy(wParam, lParam);
     }
     return CFrameWndEx::WindowProc(message, wParam, lParam);

@@ -79,6 +79,17 @@ close_with_alt_f4() {
 
 CYAN="srgb(0,255,255)"
 
+# The frame stands at (100, 100), 810 wide, and the view's client area (inside its 2-pixel
+# client edge) holds the whole 800 x 619 canvas.
+check_geometry() { # LABEL PROBE-OUTPUT
+    local l t r b vl vt vr vb
+    IFS=, read -r l t r b <<<"$(value rect "$2")"
+    IFS=, read -r vl vt vr vb <<<"$(value view "$2")"
+    [ "$l,$t,$((r - l))" = "100,100,810" ] || fail "$1: frame at $l,$t, $((r - l)) wide"
+    [ $((vr - vl - 4)) -ge 800 ] && [ $((vb - vt - 4)) -ge 619 ] ||
+        fail "$1: the view's client area is $((vr - vl - 4)) x $((vb - vt - 4))"
+}
+
 case $mode in
 window)
     start_app "$exe"
@@ -86,9 +97,10 @@ window)
     # The caption exists from the window's creation on; the panes once the view shows a frame.
     frame=$(probe frame)
     IFS=, read -r vl vt vr vb <<<"$(value view "$frame")"
-    wait_for_pixel $(((vl + vr) / 2)) $(((vt + vb) / 2)) "$CYAN" frame.png || fail "the view is not cleared to cyan"
+    # The canvas starts 19 pixels below the view's top: that band shows the cleared frame.
+    wait_for_pixel $(((vl + vr) / 2)) $((vt + 2 + 9)) "$CYAN" frame.png || fail "the view is not cleared to cyan"
     frame=$(probe frame)
-    expect geometry "$frame" "rect=100,100,910,770"
+    check_geometry geometry "$frame"
     expect caption "$frame" "caption=Quillmark"
     expect styles "$frame" "minimizebox=1"
     expect styles "$frame" "maximizebox=0"
@@ -144,7 +156,7 @@ window)
     # hiding a window with a device, so the picture is not checked here.
     probe hide-show
     again=$(probe frame)
-    expect "shown again" "$again" "rect=100,100,910,770"
+    check_geometry "shown again" "$again"
     probe command 57664
     check_about "About after showing again"
     close_about Escape

@@ -36,7 +36,7 @@ protected:
     void ShowFrame()
     {
         HWND window = m_frame.GetSafeHwnd();
-        SetWindowPos(window, HWND_TOP, 100, 100, 810, 670, SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+        m_frame.PlaceAndShow();
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
     }
@@ -103,6 +103,14 @@ TEST_F(MainFrameTest, ViewFillsTheClientAreaBetweenToolbarAndStatusBar)
     EXPECT_EQ(view.top, toolbar.bottom);
     EXPECT_EQ(view.bottom, status.top);
     EXPECT_EQ(view.right - view.left, client.right);
+    RECT canvas;
+    GetClientRect(m_frame.m_view.GetSafeHwnd(), &canvas);
+    EXPECT_GE(canvas.right, 800) << "the whole canvas fits, drawn 1:1";
+    EXPECT_GE(canvas.bottom, 619);
+    GetWindowRect(m_frame.GetSafeHwnd(), &client);
+    EXPECT_EQ(client.left, 100);
+    EXPECT_EQ(client.top, 100);
+    EXPECT_EQ(client.right - client.left, 810);
     EXPECT_EQ(GetFocus(), m_frame.m_view.GetSafeHwnd()) << "the frame passes the focus to the view";
 }
 } // namespace

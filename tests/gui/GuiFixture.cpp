@@ -61,7 +61,7 @@ void GuiTest::SetUp()
     m_gui.m_handler = &m_handler;
     // The press counter is shared by every container; a pass with the button up resets it.
     int up = BUTTON_UP;
-    wchar_t none = 0;
+    std::wstring none;
     CRVDXGui empty;
     empty.m_device = s_device;
     ProcessFrame(&empty, none, up, -1, -1);
@@ -72,10 +72,10 @@ void GuiTest::TearDown()
     m_gui.ReleaseAll();
 }
 
-void GuiTest::RunFrame(int x, int y, int& leftButton, wchar_t typedChar)
+void GuiTest::RunFrame(int x, int y, int& leftButton, std::wstring typedText)
 {
     s_device->BeginScene();
-    ProcessFrame(&m_gui, typedChar, leftButton, x, y);
+    ProcessFrame(&m_gui, typedText, leftButton, x, y);
     s_device->EndScene();
 }
 

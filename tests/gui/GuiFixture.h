@@ -56,7 +56,7 @@ protected:
     void TearDown() override;
 
     // One frame with the given input: BeginScene, one pass, EndScene (no Present).
-    void RunFrame(int x, int y, int& leftButton, wchar_t typedChar = 0);
+    void RunFrame(int x, int y, int& leftButton, std::wstring typedText = {});
     // A press-and-release at one point over two frames, as a user's quick click.
     void Click(int x, int y);
     // Renders one frame of the container on a cleared back buffer and copies it for reading.

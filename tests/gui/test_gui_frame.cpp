@@ -171,7 +171,7 @@ TEST_F(FrameTest, ButtonStateIsPressedForExactlyTheFirstFrame)
     CRVDXGui common;
     common.m_device = s_device;
     m_leftButton = BUTTON_PRESSED;
-    wchar_t typed = 0;
+    std::wstring typed;
     s_device->BeginScene();
     ProcessFrame(&m_gui, typed, m_leftButton, 0, 0);
     EXPECT_EQ(m_leftButton, BUTTON_PRESSED);
@@ -219,7 +219,7 @@ protected:
         Click(x, y);
         for (wchar_t ch : typed)
         {
-            RunFrame(x, y, m_leftButton, ch);
+            RunFrame(x, y, m_leftButton, std::wstring(1, ch));
         }
     }
 
@@ -259,6 +259,44 @@ TEST_F(EditTest, TypingObeysDigitsOnlyLengthLimitsAndBackspace)
     }
 }
 
+// Everything typed within one frame arrives together: an input method's whole phrase, fast typing.
+TEST_F(EditTest, EveryCharacterOfAFrameArrivesInOrderAndControlCharactersNever)
+{
+    const struct
+    {
+        const char* name;
+        bool digitsOnly;
+        int maxLength;
+        const wchar_t* start;
+        const wchar_t* typed;
+        const wchar_t* result;
+    } cases[] = {
+        {"a committed phrase", false, 14, L"", L"李逍遥", L"李逍遥"},
+        {"fast digits with a backspace", true, 10, L"9", L"12\b34", L"9134"},
+        {"Esc, Tab, Enter, Ctrl+A, DEL", false, 14, L"ab", L"\x1b\t\r\n\x01\x7f" L"c", L"abc"},
+        {"a pair is typed and erased whole", false, 14, L"a", L"\U0001F600\U0001F600\b", L"a\U0001F600"},
+        {"a pair that does not fit whole is dropped", false, 3, L"ab", L"\U0001F600c", L"abc"},
+        {"lone surrogates are dropped", false, 14, L"", L"\xD800x\xDC00", L"x"},
+        {"the limit cuts the phrase", false, 14, L"名字名字名字名字名字名字", L"李逍遥", L"名字名字名字名字名字名字李逍"},
+    };
+    for (const auto& row : cases)
+    {
+        SCOPED_TRACE(row.name);
+        m_gui.AddNumberEdit(20, 470, 200, m_style, row.maxLength, 0);
+        CRVDXGUIControl* edit = m_gui.m_controls.back().get();
+        edit->m_option = row.digitsOnly;
+        edit->m_text = row.start;
+        Click(494, 226);
+        std::wstring typed = row.typed;
+        s_device->BeginScene();
+        ProcessFrame(&m_gui, typed, m_leftButton, 494, 226);
+        s_device->EndScene();
+        EXPECT_TRUE(edit->m_text == row.result);
+        EXPECT_TRUE(typed.empty());
+        m_gui.m_controls.back().reset();
+    }
+}
+
 TEST_F(EditTest, FocusFollowsPressesAndTheFirstFocusedBoxTakesTheCharacter)
 {
     m_gui.AddNumberEdit(20, 100, 100, m_style, 10, 0);
@@ -276,11 +314,11 @@ TEST_F(EditTest, FocusFollowsPressesAndTheFirstFocusedBoxTakesTheCharacter)
     EXPECT_TRUE(a->m_pressed);
     EXPECT_TRUE(m_gui.m_textEntry);
 
-    wchar_t typed = L'7';
+    std::wstring typed = L"7";
     s_device->BeginScene();
     ProcessFrame(&m_gui, typed, m_leftButton, 600, 500);
     s_device->EndScene();
-    EXPECT_EQ(typed, 0); // taken by the focused box
+    EXPECT_EQ(typed, L""); // taken by the focused box
     EXPECT_EQ(a->m_text, L"7");
 
     RunSteps({{bx, ay, 1}}); // pressing on B moves the focus
@@ -290,10 +328,10 @@ TEST_F(EditTest, FocusFollowsPressesAndTheFirstFocusedBoxTakesTheCharacter)
     EXPECT_FALSE(b->m_pressed);
     EXPECT_FALSE(m_gui.m_textEntry);
 
-    // Both focused (set by hand): the first in table order takes the character, the other sees 0.
+    // Both focused (set by hand): the first in table order takes the characters, the other none.
     a->m_pressed = b->m_pressed = true;
     m_leftButton = BUTTON_UP;
-    typed = L'5';
+    typed = L"5";
     s_device->BeginScene();
     ProcessFrame(&m_gui, typed, m_leftButton, 600, 500);
     s_device->EndScene();
