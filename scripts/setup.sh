@@ -3,7 +3,7 @@
 set -eu
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev
           nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
-          mingw-w64 wine64 wine xvfb xdotool imagemagick fonts-arphic-ukai fonts-arphic-uming)
+          mingw-w64 wine64 wine xvfb xdotool imagemagick unzip python3 fonts-arphic-ukai fonts-arphic-uming)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -11,6 +11,7 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <filesystem>
 #include <new>
 
 namespace
@@ -19,14 +20,22 @@ namespace
 // narrows it.
 constexpr DWORD LOAD_FRAME_STYLE = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
 
-// The save named by the first command-line argument, if there is one.
+// The save named by the first command-line argument, if there is one, made absolute against the
+// starting directory: the file dialogs may change the current directory later, and Save must
+// still write the file that was loaded.
 std::wstring SaveToOpen()
 {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::wstring path = arguments && count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    return path;
+    if (path.empty())
+    {
+        return path;
+    }
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.wstring();
 }
 } // namespace
 

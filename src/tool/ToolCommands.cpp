@@ -8,6 +8,7 @@
 #include <map>
 
 #include "CharacterEdits.h"
+#include "QuillmarkVersion.h"
 #include "ShowOutput.h"
 #include "ToolHost.h"
 
@@ -164,6 +165,7 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
 {
     CLI::App app("Quillmark 存档工具：查看和修改存档中的人物", "quillmark-cli");
     app.require_subcommand(1);
+    app.set_version_flag("--version", "quillmark-cli " QM_VERSION_TEXT, "显示版本号");
     CToolOptions options;
 
     CLI::App* show = app.add_subcommand("show", "列出存档中找到的每个人物");
@@ -192,6 +194,11 @@ int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::o
     catch (const CLI::CallForHelp&)
     {
         out << app.help();
+        return EXIT_DONE;
+    }
+    catch (const CLI::CallForVersion& version)
+    {
+        out << version.what() << '\n';
         return EXIT_DONE;
     }
     catch (const CLI::ParseError& error)

@@ -2,6 +2,7 @@
 # Starts quillmark.exe under Wine and checks it from outside with qm-window-probe, xdotool and
 # screenshots. Needs DISPLAY and WINEPREFIX (scripts/winenv.sh gives both).
 # Usage: program-test.sh window|no-d3dx|no-device QUILLMARK_EXE PROBE_EXE WORK_DIR
+# (QM_VERSION in the environment: the version the About box names)
 #   window     geometry, styles, menus, panes, a rendered frame, the About box from the menu and
 #              the toolbar, toolbar customisation, hiding and showing again, closing with Alt+F4
 #              without a question
@@ -58,7 +59,7 @@ check_about() { # HOW
     local about
     about=$(probe dialog "关于 Quillmark")
     expect "$1" "$about" "owner=1"
-    expect "$1" "$about" "control=Static|-1|Quillmark，0.31 版"
+    expect "$1" "$about" "control=Static|-1|Quillmark，${QM_VERSION} 版"
     expect "$1" "$about" "control=Button|1|确定"
     expect "$1" "$about" "control=SysLink|1000|<a>Quillmark 主页</a>"
 }

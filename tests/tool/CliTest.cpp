@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Companions.h"
+#include "QuillmarkVersion.h"
 #include "SaveDocument.h"
 #include "SaveFixture.h"
 #include "SaveTestSupport.h"
@@ -282,6 +283,14 @@ TEST_F(Cli, LoadFailureExitsOneWithTheMessageAndWritesNothing)
         EXPECT_FALSE(std::filesystem::exists(out));
         EXPECT_TRUE(SameBytes(m_save.m_bytes, ReadBytes(path)));
     }
+}
+
+TEST_F(Cli, VersionPrintsTheProjectVersion)
+{
+    const CToolRun run = Run({"--version"});
+    EXPECT_EQ(run.m_exitCode, 0);
+    EXPECT_EQ(run.m_out, "quillmark-cli " QM_VERSION_TEXT "\n");
+    EXPECT_TRUE(run.m_errors.empty()) << run.m_errors;
 }
 
 int main(int argc, char** argv)
