@@ -20,9 +20,8 @@ namespace
 // narrows it.
 constexpr DWORD LOAD_FRAME_STYLE = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
 
-// The save named by the first command-line argument, if there is one, made absolute against the
-// starting directory: the file dialogs may change the current directory later, and Save must
-// still write the file that was loaded.
+// The save named by the first command-line argument, if there is one, made absolute: the current
+// directory changes (below, and in the file dialogs), and Save must still write the loaded file.
 std::wstring SaveToOpen()
 {
     int count = 0;
@@ -37,6 +36,19 @@ std::wstring SaveToOpen()
     const std::filesystem::path full = std::filesystem::absolute(path, error);
     return error ? path : full.wstring();
 }
+
+// The model's files are read relative to the current directory: started from a shortcut or a
+// command line elsewhere, the program still finds them beside itself.
+void EnterProgramFolder()
+{
+    std::wstring module(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, module.data(), DWORD(module.size()));
+    if (length > 0 && length < module.size())
+    {
+        module.resize(length);
+        SetCurrentDirectoryW(std::filesystem::path(module).parent_path().c_str());
+    }
+}
 } // namespace
 
 CMainApp::CMainApp()
@@ -49,6 +61,9 @@ CMainApp::~CMainApp() = default;
 
 BOOL CMainApp::InitInstance()
 {
+    // The argument is taken against the directory the program was started in, before leaving it.
+    const std::wstring save = SaveToOpen();
+    EnterProgramFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CWinAppEx::InitInstance();
@@ -77,9 +92,9 @@ BOOL CMainApp::InitInstance()
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
     // Opened once the screen exists, exactly as a file chosen in the Open dialog.
-    if (const std::wstring path = SaveToOpen(); !path.empty())
+    if (!save.empty())
     {
-        TheDocument().LoadSaveFile(path);
+        TheDocument().LoadSaveFile(save);
     }
     return TRUE;
 }
