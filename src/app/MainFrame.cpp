@@ -32,6 +32,7 @@ CMainFrame::~CMainFrame()
     // Normally WM_DESTROY has released these already.
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
+    DestroyDeviceWindow();
     ReleaseCom(m_d3d);
 }
 

@@ -69,6 +69,7 @@ LRESULT CMainFrame::OnDestroy(WPARAM wParam, LPARAM lParam)
 {
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
+    DestroyDeviceWindow();
     ReleaseCom(m_d3d);
     return CFrameWndEx::WindowProc(WM_DESTROY, wParam, lParam);
 }
