@@ -6,6 +6,7 @@
 #include "ObjReader.h"
 #include "SaveTestSupport.h"
 
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -293,4 +294,37 @@ TEST(ObjFiles, TheModelComesFromTheFirstFolderThatHoldsIt)
     ASSERT_EQ(none.m_materialTable.size(), 1u);
     EXPECT_EQ(none.m_materialTable[0]->m_materialName, L"default");
     EXPECT_TRUE(none.m_uniqueVertices.empty());
+}
+
+TEST(ObjFiles, ThePitchForkHasItsMaterialsAndTextures)
+{
+    const std::filesystem::path folders[] = {QM_MODEL_DIR};
+    CObjReader reader;
+    ASSERT_EQ(reader.ReadObjFile(folders), MESH_OK);
+    ASSERT_EQ(reader.m_materialTable.size(), 4u);
+    const wchar_t* names[] = {L"default", L"shaft", L"socket", L"tines"};
+    const wchar_t* textures[] = {L"", L"ash_wood", L"forged_iron", L"forged_iron"};
+    std::vector<size_t> faces(4, 0);
+    for (uint32_t material : reader.m_faceMaterials)
+    {
+        ++faces[material];
+    }
+    for (size_t i = 0; i < 4; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(reader.m_materialTable[i]->m_materialName, names[i]);
+        EXPECT_EQ(reader.m_materialTable[i]->m_textureFile, textures[i]);
+        EXPECT_GT(faces[i], 100u) << "every material is drawn";
+        if (i > 0)
+        {
+            EXPECT_TRUE(std::filesystem::is_regular_file(reader.TexturePath(*reader.m_materialTable[i])));
+        }
+    }
+    EXPECT_LT(reader.m_uniqueVertices.size(), reader.m_indexData.size() / 2) << "vertices are shared";
+    // It lies along the x axis, over the items page's free panel, and fits the turn about x.
+    for (const MeshVertex& vertex : reader.m_uniqueVertices)
+    {
+        EXPECT_TRUE(vertex.pos[0] >= -2.31f && vertex.pos[0] <= 0.85f);
+        EXPECT_LT(std::hypot(vertex.pos[1], vertex.pos[2]), 0.4f);
+    }
 }
