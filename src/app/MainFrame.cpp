@@ -34,6 +34,7 @@ CMainFrame::~CMainFrame()
     ReleaseCom(m_titleMesh);
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
+    DestroyDeviceWindow();
     ReleaseCom(m_d3d);
 }
 

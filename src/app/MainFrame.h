@@ -72,7 +72,9 @@ public:
     CRVDXGUIListBox* m_itemGrid = nullptr;
     int m_listFont = -1; // the character list's font, added by each load
 
-    // Where presenting cannot reach the screen (Wine), frames are copied to the view through this.
+    // Where presenting cannot reach the screen (Wine), the device renders into a hidden window and
+    // frames are copied to the view through m_presentCopy.
+    HWND m_deviceWindow = nullptr;
     IDirect3DSurface9* m_presentCopy = nullptr;
 
     // Input written by the view, read by the next GUI pass. A button released before any frame
@@ -116,6 +118,8 @@ private:
     void DrawModel(CObjMesh& model);
     void SetMainPageButtonsDisabled(bool disabled);
     void EndFrameInput();
+    HWND CreateDeviceWindow();
+    void DestroyDeviceWindow();
     void CreatePresentCopy();
     void PresentFrame();
     void DrawPresentCopy();

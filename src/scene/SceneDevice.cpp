@@ -28,7 +28,7 @@ void CMainFrame::InitDirect3D()
     parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
     parameters.EnableAutoDepthStencil = TRUE;
     parameters.AutoDepthStencilFormat = D3DFMT_D16;
-    HRESULT result = m_d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, m_view.GetSafeHwnd(),
+    HRESULT result = m_d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, CreateDeviceWindow(),
                                          D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters, &m_device);
     if (FAILED(result) || !m_device)
     {

@@ -71,6 +71,7 @@ LRESULT CMainFrame::OnDestroy(WPARAM wParam, LPARAM lParam)
     m_model.ReleaseAll();
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
+    DestroyDeviceWindow();
     ReleaseCom(m_d3d);
     return CFrameWndEx::WindowProc(WM_DESTROY, wParam, lParam);
 }

@@ -1,7 +1,8 @@
-// CMainFrame::PresentFrame: shows the finished back buffer in the view. Wine 8 renders a device of
-// a child window into an offscreen X window that never reaches the screen, so under Wine the
-// frame is read back into a system-memory surface and drawn into the view through GDI instead.
-// The copy must be 32 bits per pixel (the desktop format of a windowed device).
+// CMainFrame::PresentFrame: shows the finished back buffer in the view. Wine 8 never shows a
+// device that renders into a child window, and once a child has a GL drawable, GDI drawing over
+// it stops reaching the screen after the first frames. So under Wine the device renders into a
+// hidden window of its own, and each frame is read back into a system-memory surface and drawn
+// into the view through GDI. The copy must be 32 bits per pixel (the desktop format).
 #include "MainFrame.h"
 
 #include "ComRelease.h"
@@ -15,9 +16,31 @@ bool IsRunningUnderWine()
 }
 } // namespace
 
-void CMainFrame::CreatePresentCopy()
+HWND CMainFrame::CreateDeviceWindow()
 {
     if (!IsRunningUnderWine())
+    {
+        return m_view.GetSafeHwnd();
+    }
+    RECT client;
+    GetClientRect(m_view.GetSafeHwnd(), &client);
+    m_deviceWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", nullptr, WS_POPUP, 0, 0, client.right,
+                                     client.bottom, m_hWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return m_deviceWindow;
+}
+
+void CMainFrame::DestroyDeviceWindow()
+{
+    if (m_deviceWindow)
+    {
+        DestroyWindow(m_deviceWindow);
+        m_deviceWindow = nullptr;
+    }
+}
+
+void CMainFrame::CreatePresentCopy()
+{
+    if (!m_deviceWindow)
     {
         return;
     }
@@ -68,16 +91,10 @@ void CMainFrame::DrawPresentCopy()
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    // Drawn through the frame's DC: once Wine has given the view a GL drawable, the view's own DC
-    // draws into that offscreen window too.
     HWND view = m_view.GetSafeHwnd();
-    RECT client;
-    GetClientRect(view, &client);
-    MapWindowPoints(view, m_hWnd, reinterpret_cast<POINT*>(&client), 2);
-    HDC frame = GetDC(m_hWnd);
-    IntersectClipRect(frame, client.left, client.top, client.right, client.bottom);
-    SetDIBitsToDevice(frame, client.left, client.top, desc.Width, desc.Height, 0, 0, 0, desc.Height,
-                      pixels.pBits, &info, DIB_RGB_COLORS);
-    ReleaseDC(m_hWnd, frame);
+    HDC dc = GetDC(view);
+    SetDIBitsToDevice(dc, 0, 0, desc.Width, desc.Height, 0, 0, 0, desc.Height, pixels.pBits, &info,
+                      DIB_RGB_COLORS);
+    ReleaseDC(view, dc);
     m_presentCopy->UnlockRect();
 }

@@ -3,10 +3,13 @@
 // command says so (hide-show, command). Usage: qm-window-probe COMMAND [ARGS...]
 //   wait TITLE MS        wait until a top-level window with this caption exists
 //   gone TITLE MS        wait until it no longer exists
+//   wait-dialog TITLE MS, gone-dialog TITLE MS
+//                        the same for a dialog or message box only (the main window's caption
+//                        is the program's title too)
 //   frame                geometry, styles, menu and panes of the main window
 //   menu EXE             the items of menu 128 in that program's resources (menus of another
 //                        process cannot be read under Wine)
-//   dialog TITLE         the controls of a dialog: class, id and text per line
+//   dialog TITLE         the controls of a dialog or message box: class, id and text per line
 //   hide-show            hides the main window and shows it again
 //   command ID           sends WM_COMMAND ID to the main window
 #include <windows.h>
@@ -56,11 +59,14 @@ std::wstring ClassText(HWND window)
     return name;
 }
 
-bool WaitFor(const wchar_t* title, int ms, bool present)
+constexpr const wchar_t* DIALOG_CLASS = L"#32770";
+
+// className null: any window with the caption.
+bool WaitFor(const wchar_t* className, const wchar_t* title, int ms, bool present)
 {
     for (int waited = 0; waited <= ms; waited += POLL_MS)
     {
-        if ((FindWindowW(nullptr, title) != nullptr) == present)
+        if ((FindWindowW(className, title) != nullptr) == present)
         {
             return true;
         }
@@ -129,7 +135,7 @@ int ProbeFrame()
 
 int ProbeDialog(const wchar_t* title)
 {
-    HWND dialog = FindWindowW(nullptr, title);
+    HWND dialog = FindWindowW(DIALOG_CLASS, title);
     if (!dialog)
     {
         Print(L"error=no dialog");
@@ -182,13 +188,12 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     std::wstring command = argv[1];
-    if (command == L"wait" && argc == 4)
+    if ((command == L"wait" || command == L"gone" || command == L"wait-dialog" || command == L"gone-dialog") &&
+        argc == 4)
     {
-        return WaitFor(argv[2], _wtoi(argv[3]), true) ? 0 : 1;
-    }
-    if (command == L"gone" && argc == 4)
-    {
-        return WaitFor(argv[2], _wtoi(argv[3]), false) ? 0 : 1;
+        const bool dialog = command.ends_with(L"-dialog");
+        return WaitFor(dialog ? DIALOG_CLASS : nullptr, argv[2], _wtoi(argv[3]), command.starts_with(L"wait")) ? 0
+                                                                                                                 : 1;
     }
     if (command == L"frame")
     {

@@ -9,49 +9,7 @@
 #   no-device  Direct3D without 3D support: the window works and the status bar says why
 set -u
 mode=$1 exe=$2 probe=$3 work=$4
-mkdir -p "$work"
-export WINEDEBUG=-all
-failures=0
-app_pid=
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-probe() { wine "$probe" "$@" | tr -d '\r'; }
-# expect LABEL TEXT PATTERN: the probe output TEXT must contain a line matching PATTERN.
-expect() { grep -qxF -- "$3" <<<"$2" || fail "$1: no line '$3' in:"$'\n'"$2"; }
-
-start_app() { # EXE [WINEDLLOVERRIDES]
-    WINEDLLOVERRIDES="${2:-mscoree,mshtml=}" wine "$1" >"$work/app.log" 2>&1 &
-    app_pid=$!
-}
-# Waits up to $2 seconds for the program to end; its exit code goes to app_status.
-wait_exit() {
-    for _ in $(seq $(($1 * 10))); do
-        kill -0 "$app_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$app_pid" 2>/dev/null; then
-        fail "the program did not end"
-        kill "$app_pid"
-        app_status=-1
-        return
-    fi
-    wait "$app_pid"
-    app_status=$?
-}
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
-focus_main() { xdotool windowfocus --sync "$(xdotool search --name '^Quillmark$' | head -1)"; }
-# value KEY TEXT: the value of "KEY=..." in the probe output.
-value() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
-
-# Polls screenshots until the pixel at X,Y has COLOUR (up to 20 s); leaves the last one in $work.
-wait_for_pixel() { # X Y COLOUR SHOT
-    for _ in $(seq 40); do
-        import -window root "$work/$4" 2>/dev/null
-        [ "$(pixel "$work/$4" "$1" "$2")" = "$3" ] && return 0
-        sleep 0.5
-    done
-    return 1
-}
+. "$(dirname "$0")/program-lib.sh"
 
 check_about() { # HOW
     probe wait "关于 Quillmark" 10000 || { fail "$1: no About box"; return; }
@@ -67,14 +25,6 @@ check_about() { # HOW
 close_about() { # KEY
     xdotool key "$1"
     probe gone "关于 Quillmark" 10000 || fail "$1 does not close the About box"
-}
-
-# Alt+F4 ends the program at once: no question, exit code 0.
-close_with_alt_f4() {
-    focus_main
-    xdotool key alt+F4
-    wait_exit 20
-    [ "$app_status" = 0 ] || fail "exit code $app_status after Alt+F4"
 }
 
 CYAN="srgb(0,255,255)"
@@ -164,7 +114,7 @@ window)
     close_with_alt_f4
     ;;
 no-d3dx)
-    start_app "$exe" "mscoree,mshtml=;d3dx9_43="
+    dll_overrides="mscoree,mshtml=;d3dx9_43=" start_app "$exe"
     probe wait Quillmark 60000 || { fail "no message box"; exit 1; }
     box=$(probe dialog Quillmark)
     grep -q "DirectX 最终用户运行时" <<<"$box" || fail "the message does not name the runtime: $box"
@@ -201,9 +151,4 @@ no-device)
     ;;
 esac
 
-[ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null && kill "$app_pid"
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $work"
-    exit 1
-fi
-echo "all checks passed"
+finish

@@ -201,6 +201,17 @@ TEST_F(FrameTest, ButtonStateIsPressedForExactlyTheFirstFrame)
     EXPECT_EQ(m_leftButton, BUTTON_PRESSED);
 }
 
+// A box with a start text, what is typed into it and the text it must end with.
+struct TypingCase
+{
+    const char* name;
+    bool digitsOnly;
+    int maxLength;
+    const wchar_t* start;
+    const wchar_t* typed;
+    const wchar_t* result;
+};
+
 class EditTest : public FrameTest
 {
 protected:
@@ -223,20 +234,21 @@ protected:
         }
     }
 
+    CRVDXGUIControl* AddBox(const TypingCase& row)
+    {
+        m_gui.AddNumberEdit(20, 470, 200, m_style, row.maxLength, 0);
+        CRVDXGUIControl* edit = m_gui.m_controls.back().get();
+        edit->m_option = row.digitsOnly;
+        edit->m_text = row.start;
+        return edit;
+    }
+
     int m_style = -1;
 };
 
 TEST_F(EditTest, TypingObeysDigitsOnlyLengthLimitsAndBackspace)
 {
-    const struct
-    {
-        const char* name;
-        bool digitsOnly;
-        int maxLength;
-        const wchar_t* start;
-        const wchar_t* typed;
-        const wchar_t* result;
-    } cases[] = {
+    const TypingCase cases[] = {
         {"digit box full at 2 ignores a third digit", true, 2, L"12", L"3", L"12"},
         {"digit box ignores letters", true, 2, L"1", L"a-", L"1"},
         {"backspace then digit", true, 2, L"12", L"\b3", L"13"},
@@ -249,10 +261,7 @@ TEST_F(EditTest, TypingObeysDigitsOnlyLengthLimitsAndBackspace)
     for (const auto& row : cases)
     {
         SCOPED_TRACE(row.name);
-        m_gui.AddNumberEdit(20, 470, 200, m_style, row.maxLength, 0);
-        CRVDXGUIControl* edit = m_gui.m_controls.back().get();
-        edit->m_option = row.digitsOnly;
-        edit->m_text = row.start;
+        CRVDXGUIControl* edit = AddBox(row);
         Type(edit, row.typed);
         EXPECT_TRUE(edit->m_text == row.result);
         m_gui.m_controls.back().reset();
@@ -262,15 +271,7 @@ TEST_F(EditTest, TypingObeysDigitsOnlyLengthLimitsAndBackspace)
 // Everything typed within one frame arrives together: an input method's whole phrase, fast typing.
 TEST_F(EditTest, EveryCharacterOfAFrameArrivesInOrderAndControlCharactersNever)
 {
-    const struct
-    {
-        const char* name;
-        bool digitsOnly;
-        int maxLength;
-        const wchar_t* start;
-        const wchar_t* typed;
-        const wchar_t* result;
-    } cases[] = {
+    const TypingCase cases[] = {
         {"a committed phrase", false, 14, L"", L"李逍遥", L"李逍遥"},
         {"fast digits with a backspace", true, 10, L"9", L"12\b34", L"9134"},
         {"Esc, Tab, Enter, Ctrl+A, DEL", false, 14, L"ab", L"\x1b\t\r\n\x01\x7f" L"c", L"abc"},
@@ -282,10 +283,7 @@ TEST_F(EditTest, EveryCharacterOfAFrameArrivesInOrderAndControlCharactersNever)
     for (const auto& row : cases)
     {
         SCOPED_TRACE(row.name);
-        m_gui.AddNumberEdit(20, 470, 200, m_style, row.maxLength, 0);
-        CRVDXGUIControl* edit = m_gui.m_controls.back().get();
-        edit->m_option = row.digitsOnly;
-        edit->m_text = row.start;
+        CRVDXGUIControl* edit = AddBox(row);
         Click(494, 226);
         std::wstring typed = row.typed;
         s_device->BeginScene();
