@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs each fuzzer of a fuzzing build (-DQM_FUZZ=ON) for SECONDS, seeded with saves from the
-# fixture generator and the regression inputs. A crash stops the run with its input saved as
+# fixture generator and the regression inputs (the model reader's seeds are its regression inputs). A crash stops the run with its input saved as
 # BUILD_DIR/fuzz/crash-*; keep such inputs in fuzz/regressions/ once fixed.
 # Usage: fuzz/run.sh BUILD_DIR SECONDS
 set -eu
@@ -10,11 +10,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-mkdir -p "$work/LoadSave" "$work/Search"
+mkdir -p "$work/LoadSave" "$work/Search" "$work/Obj"
 for seed in 1 2 3; do
     "$build/fixtures/quillmark-fixture" sized "$work/LoadSave/seed-$seed.sav" 0 "$seed"
 done
 cp "$here"/regressions/search/* "$work/Search/"
+cp "$here"/regressions/obj/* "$work/Obj/"
 
 run() {
     local name=$1; shift
@@ -30,3 +31,4 @@ run() {
 }
 run LoadSave -dict="$here/load.dict" -max_len=65536
 run Search -max_len=4096
+run Obj -dict="$here/obj.dict" -max_len=16384

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian 12 machine, only where it is missing.
 set -eu
-packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev
+packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev libtinyobjloader-dev
           nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev
           mingw-w64 wine64 wine xvfb xdotool imagemagick unzip python3 fonts-arphic-ukai fonts-arphic-uming)
 missing=()

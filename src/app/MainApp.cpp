@@ -21,7 +21,7 @@ namespace
 constexpr DWORD LOAD_FRAME_STYLE = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
 
 // The save named by the first command-line argument, if there is one, made absolute: the current
-// directory changes (below, and in the file dialogs), and Save must still write the loaded file.
+// directory changes (in the file dialogs), and Save must still write the loaded file.
 std::wstring SaveToOpen()
 {
     int count = 0;
@@ -36,19 +36,6 @@ std::wstring SaveToOpen()
     const std::filesystem::path full = std::filesystem::absolute(path, error);
     return error ? path : full.wstring();
 }
-
-// The model's files are read relative to the current directory: started from a shortcut or a
-// command line elsewhere, the program still finds them beside itself.
-void EnterProgramFolder()
-{
-    std::wstring module(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, module.data(), DWORD(module.size()));
-    if (length > 0 && length < module.size())
-    {
-        module.resize(length);
-        SetCurrentDirectoryW(std::filesystem::path(module).parent_path().c_str());
-    }
-}
 } // namespace
 
 CMainApp::CMainApp()
@@ -61,9 +48,8 @@ CMainApp::~CMainApp() = default;
 
 BOOL CMainApp::InitInstance()
 {
-    // The argument is taken against the directory the program was started in, before leaving it.
+    // The argument is taken against the directory the program was started in.
     const std::wstring save = SaveToOpen();
-    EnterProgramFolder();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CWinAppEx::InitInstance();

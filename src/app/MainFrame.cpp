@@ -21,6 +21,7 @@ constexpr DWORD FRAME_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | FWS_ADD
 CMainFrame::CMainFrame()
 {
     D3DXMatrixIdentity(&m_viewMatrix);
+    D3DXMatrixIdentity(&m_titleCentre);
 }
 
 CMainFrame::~CMainFrame()
@@ -30,6 +31,7 @@ CMainFrame::~CMainFrame()
         TheDocument().m_screen = nullptr;
     }
     // Normally WM_DESTROY has released these already.
+    ReleaseCom(m_titleMesh);
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
     DestroyDeviceWindow();

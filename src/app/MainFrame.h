@@ -9,6 +9,7 @@
 #include "FrameWndEx.h"
 #include "Gui.h"
 #include "MenuBar.h"
+#include "ObjMesh.h"
 #include "SaveHost.h"
 #include "StatusBar.h"
 #include "ToolBar.h"
@@ -54,6 +55,10 @@ public:
     IDirect3D9* m_d3d = nullptr; // null also means: the scene is not set up yet
     IDirect3DDevice9* m_device = nullptr;
     D3DXMATRIX m_viewMatrix;
+    ID3DXMesh* m_titleMesh = nullptr; // the extruded "Quillmark"; null when it could not be made
+    D3DXMATRIX m_titleCentre;         // moves the title left by half its width
+    D3DMATERIAL9 m_titleMaterial{};   // bronze; left in the device for the model too
+    CObjMesh m_model;                 // the items page's turning model
     CRVDXGui m_commonGui;
     CRVDXGui m_mainPageGui;
     CRVDXGui m_characterPageGui;
@@ -108,6 +113,9 @@ private:
     void InitDirect3D();
     void InitScene();
     void SetupCamera();
+    void InitTitle();
+    void DrawTitle();
+    void DrawModel(CObjMesh& model);
     void SetMainPageButtonsDisabled(bool disabled);
     void EndFrameInput();
     HWND CreateDeviceWindow();

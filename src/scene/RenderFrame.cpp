@@ -30,7 +30,7 @@ void CMainFrame::RenderFrame()
         SetMainPageButtonsDisabled(!loaded);
         ProcessFrame(&m_mainPageGui, m_typedText, m_leftButton, m_mouseX, m_mouseY);
         m_textEntry = m_mainPageGui.m_textEntry;
-        SetupCamera();
+        DrawTitle();
         break;
     case 1:
         if (loaded)
@@ -47,6 +47,7 @@ void CMainFrame::RenderFrame()
             D3DXMATRIX world;
             D3DXMatrixRotationX(&world, static_cast<float>(GuiTickCount() / 1000.0));
             m_device->SetTransform(D3DTS_WORLD, &world);
+            DrawModel(m_model);
         }
         break;
     }

@@ -1,5 +1,5 @@
-// CMainFrame::InitScene: the scene set-up after the device is made: the editor screen's
-// containers are filled. Without a device there is nothing to set up.
+// CMainFrame::InitScene: the scene set-up after the device is made: the title, the editor
+// screen's containers and the items page's model. Without a device there is nothing to set up.
 #include "MainFrame.h"
 
 void CMainFrame::InitScene()
@@ -8,5 +8,7 @@ void CMainFrame::InitScene()
     {
         return;
     }
+    InitTitle();
     BuildScreen();
+    m_model.Build(m_device); // without a model the items page shows none
 }

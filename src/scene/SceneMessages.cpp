@@ -67,6 +67,8 @@ LRESULT CMainFrame::OnSetCursor()
 
 LRESULT CMainFrame::OnDestroy(WPARAM wParam, LPARAM lParam)
 {
+    ReleaseCom(m_titleMesh);
+    m_model.ReleaseAll();
     ReleaseCom(m_presentCopy);
     ReleaseCom(m_device);
     DestroyDeviceWindow();

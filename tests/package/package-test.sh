@@ -2,8 +2,8 @@
 # Tests of the release zip as a player gets it. Needs DISPLAY and WINEPREFIX for the Wine steps
 # (scripts/winenv.sh gives both).
 # Usage: package-test.sh build    BUILD_DIR WORK_DIR
-#        package-test.sh contents WORK_DIR VERSION MODEL PROBE_EXE
-#        package-test.sh start    WORK_DIR VERSION MODEL PROBE_EXE FIXTURE_EXE
+#        package-test.sh contents WORK_DIR VERSION PROBE_EXE
+#        package-test.sh start    WORK_DIR VERSION PROBE_EXE FIXTURE_EXE
 #   build     runs CPack on the Windows build into WORK_DIR
 #   contents  the zip's exact list of files, the guide's and licence's bytes, the names' UTF-8
 #             flag, and the version resource of both executables
@@ -11,8 +11,6 @@
 #             started from elsewhere with a save on its command line; it loads it, F12 saves it
 #             unchanged with a backup, an edited strength is saved alone, and the packaged
 #             quillmark-cli edits the save too
-# MODEL is 1 once the model's files are packaged (meshes\pitch_fork.obj, meshes\pitch_fork,
-# textures\*.dds), else 0.
 set -u
 export LANG=C.UTF-8 WINEDEBUG=-all
 mode=$1
@@ -36,7 +34,7 @@ if [ "$mode" = build ]; then
     finish
 fi
 
-work=$2 version=$3 model=$4 probe=$5
+work=$2 version=$3 probe=$4
 folder=quillmark-$version-win64
 zip=$work/$folder.zip
 [ -f "$zip" ] || { fail "no $zip"; finish; }
@@ -53,13 +51,11 @@ check_file_list() {
         "$folder/使用说明.txt" | sort)
     actual=$(zip_files)
     # The model's files are the only others: its OBJ and material library and the DDS textures.
-    if [ "$model" = 1 ]; then
-        for name in meshes/pitch_fork.obj meshes/pitch_fork; do
-            grep -qxF "$folder/$name" <<<"$actual" || fail "the zip has no $name"
-        done
-        grep -qx "$folder/textures/[^/]*\.dds" <<<"$actual" || fail "the zip has no textures/*.dds"
-        actual=$(grep -vx -e "$folder/meshes/pitch_fork\(\.obj\)\?" -e "$folder/textures/[^/]*\.dds" <<<"$actual")
-    fi
+    for name in meshes/pitch_fork.obj meshes/pitch_fork; do
+        grep -qxF "$folder/$name" <<<"$actual" || fail "the zip has no $name"
+    done
+    grep -qx "$folder/textures/[^/]*\.dds" <<<"$actual" || fail "the zip has no textures/*.dds"
+    actual=$(grep -vx -e "$folder/meshes/pitch_fork\(\.obj\)\?" -e "$folder/textures/[^/]*\.dds" <<<"$actual")
     [ "$actual" = "$expected" ] || fail "files in the zip:"$'\n'"$actual"$'\n'"expected:"$'\n'"$expected"
     # unzip -l must list the same: one folder, no stray paths.
     unexpected=$(unzip -Z1 "$zip" | grep -v "^$folder/")
@@ -115,12 +111,24 @@ wait_for() { # SECONDS COMMAND...: polls COMMAND every 0.2 s until it succeeds
 status_shows() { [ "$(value statusbar.text "$(wine "$probe" frame | tr -d '\r')")" = "$1" ]; }
 exists() { [ -e "$1" ]; }
 
-# The model on the items page, with the program started from another directory: to be written
-# once the model is packaged and later frames reach the X screen (press I, take a screenshot,
-# look for the model's pixels). Until then it checks only that the files lie beside the program.
+# The model on the items page, with the program started from another directory: the stage left
+# of the item grid changes between two screenshots a second apart (the pitch fork turns; nothing
+# else there moves). Esc goes back to the main page.
 check_model_on_items_page() {
-    [ "$model" = 1 ] || { echo "model on the items page: not packaged yet, not checked"; return; }
     [ -f "$installed/meshes/pitch_fork.obj" ] || fail "no meshes/pitch_fork.obj beside quillmark.exe"
+    local vl vt crop changed
+    IFS=, read -r vl vt _ _ <<<"$(value view "$(wine "$probe" frame | tr -d '\r')")"
+    crop=520x560+$((vl + 2))+$((vt + 2 + 40))
+    xdotool windowfocus --sync "$(xdotool search --name '^Quillmark$' | head -1)"
+    xdotool key i
+    sleep 3 # frames come slowly on a busy machine
+    import -window root -crop "$crop" +repage "$work/items-1.png"
+    sleep 1
+    import -window root -crop "$crop" +repage "$work/items-2.png"
+    changed=$(compare -metric AE -fuzz 2% "$work/items-1.png" "$work/items-2.png" null: 2>&1)
+    [ "${changed%%.*}" -gt 500 ] 2>/dev/null || fail "nothing turns on the items page ($changed pixels changed)"
+    xdotool key Escape
+    sleep 1
 }
 
 # strength_of INDEX [offset]: the strength (or the record's offset) of character INDEX in 存档.sav,
@@ -229,7 +237,7 @@ contents)
     check_version "$unpacked/$folder/quillmark-cli.exe" "Quillmark 存档命令行工具" quillmark-cli.exe
     ;;
 start)
-    fixture=$6
+    fixture=$5
     run_start_checks
     ;;
 *)

@@ -1,0 +1,12 @@
+# Writes the model with its script into OUT and fails unless every file equals the committed one.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${PYTHON} ${MODEL}/make_pitch_fork.py ${OUT} RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "make_pitch_fork.py failed: ${result}")
+endif()
+foreach(file meshes/pitch_fork.obj meshes/pitch_fork textures/ash_wood.dds textures/forged_iron.dds)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${file} ${MODEL}/${file} RESULT_VARIABLE differs)
+    if(differs)
+        message(FATAL_ERROR "${file} differs from what make_pitch_fork.py writes: run it on res/model")
+    endif()
+endforeach()
