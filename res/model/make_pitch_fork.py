@@ -186,21 +186,23 @@ def build_model():
     return obj.text()
 
 
+def smooth_cell(position, cells, size):
+    """The noise cell a pixel lies in and its smoothstepped place inside it."""
+    f = position * cells / size
+    i = int(f)
+    t = f - i
+    return i, t * t * (3 - 2 * t)
+
+
 def value_noise(width, height, cells_x, cells_y, rng):
     """Smooth tileable noise in 0..1 on a width x height grid."""
     grid = [[rng.random() for _ in range(cells_x)] for _ in range(cells_y)]
     out = []
     for y in range(height):
-        fy = y * cells_y / height
-        y0 = int(fy)
-        ty = fy - y0
-        ty = ty * ty * (3 - 2 * ty)
+        y0, ty = smooth_cell(y, cells_y, height)
         row = []
         for x in range(width):
-            fx = x * cells_x / width
-            x0 = int(fx)
-            tx = fx - x0
-            tx = tx * tx * (3 - 2 * tx)
+            x0, tx = smooth_cell(x, cells_x, width)
             a = grid[y0 % cells_y][x0 % cells_x]
             b = grid[y0 % cells_y][(x0 + 1) % cells_x]
             c = grid[(y0 + 1) % cells_y][x0 % cells_x]
