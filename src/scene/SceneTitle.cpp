@@ -15,6 +15,7 @@ constexpr wchar_t TITLE_FACE[] = L"楷体";
 constexpr int TITLE_FONT_HEIGHT = 20;
 constexpr float TITLE_DEVIATION = 0.001f;
 constexpr float TITLE_EXTRUSION = 0.2f;
+constexpr int TITLE_ATTEMPTS = 4;
 constexpr float TITLE_SCALE = 0.13f;
 const D3DXVECTOR3 TITLE_POSITION(-1.9f, 1.1f, 0.0f);
 constexpr float TITLE_SWING = D3DX_PI / 6.0f;
@@ -61,10 +62,15 @@ void CMainFrame::InitTitle()
     if (dc && font)
     {
         HGDIOBJ previous = SelectObject(dc, font);
-        if (FAILED(D3DXCreateTextW(m_device, dc, TITLE_TEXT, TITLE_DEVIATION, TITLE_EXTRUSION, &m_titleMesh, nullptr,
-                                   nullptr)))
+        // Wine's D3DXCreateTextW now and then refuses the very input it takes on the next call
+        // (D3DERR_INVALIDCALL), so a refusal is given a few more tries.
+        for (int attempt = 0; attempt < TITLE_ATTEMPTS && !m_titleMesh; ++attempt)
         {
-            m_titleMesh = nullptr;
+            if (FAILED(D3DXCreateTextW(m_device, dc, TITLE_TEXT, TITLE_DEVIATION, TITLE_EXTRUSION, &m_titleMesh,
+                                       nullptr, nullptr)))
+            {
+                m_titleMesh = nullptr;
+            }
         }
         SelectObject(dc, previous);
     }
